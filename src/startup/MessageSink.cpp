@@ -1,0 +1,45 @@
+#include "startup/MessageSink.h"
+
+#include <cstdio>
+
+namespace zem {
+
+void MessageSink::error(const QString& text, const QString& title) {
+    show({text, title, MsgIcon::Critical, MsgButtons::Ok, MsgAnswer::Ok});
+}
+
+void MessageSink::info(const QString& text, const QString& title) {
+    show({text, title, MsgIcon::Information, MsgButtons::Ok, MsgAnswer::Ok});
+}
+
+void MessageSink::warning(const QString& text, const QString& title) {
+    show({text, title, MsgIcon::Exclamation, MsgButtons::Ok, MsgAnswer::Ok});
+}
+
+MsgAnswer MessageSink::ask(const QString& text, const QString& title, MsgButtons buttons,
+                           MsgAnswer defaultAnswer, MsgIcon icon) {
+    return show({text, title, icon, buttons, defaultAnswer});
+}
+
+MsgAnswer StderrMessageSink::show(const Message& message) {
+    const QString line = message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+    return message.defaultAnswer;
+}
+
+MsgAnswer RecordingMessageSink::show(const Message& message) {
+    messages_.append(message);
+    if (message.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return answers_.isEmpty() ? message.defaultAnswer : answers_.takeFirst();
+}
+
+QStringList RecordingMessageSink::texts() const {
+    QStringList out;
+    for (const Message& m : messages_) out << m.text;
+    return out;
+}
+
+bool RecordingMessageSink::contains(const QString& text) const { return texts().contains(text); }
+
+}  // namespace zem

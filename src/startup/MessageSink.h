@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace zem {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgAnswer defaultAnswer = MsgAnswer::Ok;
+};
+
+// Where every message to the user goes: message boxes in the windows, standard error in the batch tool, a
+// recorder in the tests. Logic never shows a message any other way.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+
+    // Shows the message and returns the user's answer (Ok for a plain message).
+    virtual MsgAnswer show(const Message& message) = 0;
+
+    // Critical icon, OK button.
+    void error(const QString& text, const QString& title);
+    // Information icon, OK button: confirmations such as a successful save.
+    void info(const QString& text, const QString& title);
+    // Exclamation icon, OK button.
+    void warning(const QString& text, const QString& title);
+    MsgAnswer ask(const QString& text, const QString& title, MsgButtons buttons, MsgAnswer defaultAnswer,
+                  MsgIcon icon = MsgIcon::Question);
+};
+
+// Writes each message as "title: text" to standard error and answers every question with its default.
+class StderrMessageSink : public MessageSink {
+public:
+    MsgAnswer show(const Message& message) override;
+};
+
+// Keeps every message shown and answers questions from a queue of prepared answers (the default when the
+// queue is empty). Used by the tests and by the batch tool to collect messages.
+class RecordingMessageSink : public MessageSink {
+public:
+    MsgAnswer show(const Message& message) override;
+
+    void setNextAnswer(MsgAnswer answer) { answers_.append(answer); }
+    const QList<Message>& messages() const { return messages_; }
+    QStringList texts() const;
+    bool contains(const QString& text) const;
+    void clear() { messages_.clear(); }
+
+private:
+    QList<Message> messages_;
+    QList<MsgAnswer> answers_;
+};
+
+}  // namespace zem

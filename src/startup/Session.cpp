@@ -1,0 +1,25 @@
+#include "startup/Session.h"
+
+#include "startup/IniFile.h"
+#include "startup/MessageSink.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+bool openConnection(Session& session, const IniFile& ini, int busyTimeoutMs) {
+    const QString systemDb = session.settings.gSysPath + u"QW000.MDW"_s;
+    ini.write(QString::fromUtf16(kOptionsSection), u"SystemDB"_s, systemDb);
+
+    static int serial = 0;
+    const QString name = u"zem-"_s + QString::number(++serial);
+    DbError error;
+    if (!openDatabase(session.settings, name, &error, busyTimeoutMs)) {
+        session.sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
+        return false;
+    }
+    session.gDB = std::make_unique<Db>(name, session.sink);
+    return true;
+}
+
+}  // namespace zem

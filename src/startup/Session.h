@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "startup/Clock.h"
+#include "startup/Database.h"
+#include "startup/Settings.h"
+
+namespace zem {
+
+class IniFile;
+class MessageSink;
+
+// The values the whole module shares for the life of the process, kept in one object handed to whoever needs
+// them. Names are the family's own.
+struct Session {
+    Session(MessageSink& sink, const Clock& clock) : sink(sink), clock(clock) {}
+
+    MessageSink& sink;
+    const Clock& clock;
+
+    QString gAnio = QStringLiteral("2006");
+    QString gFormulario = QStringLiteral("0482");
+    Settings settings;   // gSysPath, gTmpPath, gDBFile, gUsuario ...
+    std::unique_ptr<Db> gDB;
+    QString helpFile;    // gSysPath + gFormulario + "/QW482"
+
+    // Catalogue values loaded with the declaration window: the UIT and the five rates by concept.
+    QString gUIT;
+    std::array<QString, 5> gTasa;
+
+    // Command values of the main window.
+    int gModo = 0;  // 1 new, 2 modify, 3 delete
+    bool gEnviadas = false;
+    bool gRegistrar = false;
+    int gConsulta = 0;  // 1 professions, 2 banks, 3 UIT
+
+    // The declaration chosen in a list.
+    QString gRUC;
+    QString gNombre;
+    QString gCorrel;
+    int gSemana = 0;
+    QString gControl;
+    QString gNOrden;
+
+    // Register state: "NUEVO" or "MODIFICA"; information changed and not confirmed; a write in progress.
+    QString registerMode;
+    bool modified = false;
+    bool writeFlag = false;
+
+    const QString& usuario() const { return settings.gUsuario; }
+    Db& db() const { return *gDB; }
+};
+
+// The connection opener: writes SystemDB (gSysPath + "QW000.MDW") into the settings file, then opens the
+// database of the settings as the session's gDB. On failure shows the connection error box through the
+// session's sink and returns false; the caller then ends the process.
+bool openConnection(Session& session, const IniFile& ini, int busyTimeoutMs = 5000);
+
+}  // namespace zem

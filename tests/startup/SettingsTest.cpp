@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "startup/IniFile.h"
+#include "startup/Settings.h"
+
+using namespace zem;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+TEST(Settings, PathsAreDerivedByPlainConcatenation) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"QW000.INI"_s);
+    writeFile(ini,
+              "garbage without equals\r\n[options]\r\n  sysPATH =  /opt/zem/  \r\nSysVersion=2.1\r\n"
+              "DBPath=/srv/db/\r\nDBName= zem.db \r\nSysMenu=menu.dat\r\nSysUser=  ANA  \r\n[Other]\r\nSysUser=X\r\n");
+    const Settings s = loadSettings(IniFile(ini), false);
+    EXPECT_EQ(s.gSysPath, u"/opt/zem/"_s);
+    EXPECT_EQ(s.gTmpPath, u"/opt/zem/TMP/"_s);
+    EXPECT_EQ(s.gTmpDir, u"/opt/zem/TMP"_s);
+    EXPECT_EQ(s.gRptPath, u"/opt/zem/RPT"_s);
+    EXPECT_EQ(s.gBmpPath, u"/opt/zem/BMP/"_s);
+    EXPECT_EQ(s.gSysMenu, u"/opt/zem/menu.dat"_s);
+    EXPECT_EQ(s.gDBFile, u"/srv/db/zem.db"_s);
+    EXPECT_EQ(s.gSysVersion, u"2.1"_s);
+    EXPECT_EQ(s.gUsuario, u"ANA"_s);
+
+    // A SysPath without its separator is not mended: the paths are concatenations.
+    writeFile(ini, "[Options]\nSysPath=/opt/zem\n");
+    EXPECT_EQ(loadSettings(IniFile(ini), false).gTmpPath, u"/opt/zemTMP/"_s);
+}
+
+TEST(Settings, MissingFileOrKeysGiveEmptyValues) {
+    QTemporaryDir dir;
+    const Settings s = loadSettings(IniFile(dir.filePath(u"none.ini"_s)), false);
+    EXPECT_TRUE(s.gSysPath.isEmpty());
+    EXPECT_EQ(s.gTmpPath, u"TMP/"_s);
+    EXPECT_TRUE(s.gDBFile.isEmpty());
+    EXPECT_TRUE(s.gUsuario.isEmpty());
+}
+
+TEST(Settings, WritingAKeyKeepsEveryOtherLine) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"QW000.INI"_s);
+    writeFile(ini, "; comment\n[Options]\nSysPath=/opt/zem/\nsystemdb=/old.mdw\n\n[Launcher]\nKey=1\nnoise\n");
+    IniFile file(ini);
+    ASSERT_TRUE(file.write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s));
+    EXPECT_EQ(readFile(ini), "; comment\n[Options]\nSysPath=/opt/zem/\nSystemDB=/opt/zem/QW000.MDW\n\n[Launcher]\nKey=1\nnoise\n");
+
+    ASSERT_TRUE(file.write(u"Options"_s, u"DBName"_s, u"zem.db"_s));
+    EXPECT_EQ(file.read(u"OPTIONS"_s, u"dbname"_s), u"zem.db"_s);
+    EXPECT_EQ(file.read(u"Launcher"_s, u"Key"_s), u"1"_s);
+
+    IniFile fresh(dir.filePath(u"sub/new.ini"_s));
+    ASSERT_TRUE(fresh.write(u"Options"_s, u"SysUser"_s, u"ANA"_s));
+    EXPECT_EQ(fresh.read(u"Options"_s, u"SysUser"_s), u"ANA"_s);
+}
+
+TEST(Settings, FileLivesUnderTheConfigHome) {
+    qputenv("XDG_CONFIG_HOME", "/tmp/cfg");
+    EXPECT_EQ(settingsFilePath(), u"/tmp/cfg/zem/QW000.INI"_s);
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(settingsFilePath(), QDir::homePath() + u"/.config/zem/QW000.INI"_s);
+}
