@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -10,11 +10,11 @@ namespace zem {
 
 // The option groups of the declaration. Each answer is kept as the code the box table stores ("" when nothing
 // is chosen):
-//   optInmueble  027  "1" rent paid / "2" no rent paid     optPor      552  "1" Personal / "2" Sociedad Conyugal
-//   optSom       554  "1" / "0" personalised file          OptElabora  556  "1" Contribuyente / "2" Rep. Legal
-//   optCondomino 559  "1" / "0"                            optExonera  560  "1" / "0"
-//   optInafecta  561  "1" / "0"                            OptRectifica 005 (and 871) "1" / "0"
-//   OptGeneral, OptExtranjero, OptFideicomiso: "1" / "0", not stored as boxes (they follow their data on load).
+//   optInmueble  027  "1" rent paid / "2" no rent paid     optPor      552  "1" Personal / "2" Sociedad
+//   Conyugal optSom       554  "1" / "0" personalised file          OptElabora  556  "1" Contribuyente / "2"
+//   Rep. Legal optCondomino 559  "1" / "0"                            optExonera  560  "1" / "0" optInafecta
+//   561  "1" / "0"                            OptRectifica 005 (and 871) "1" / "0" OptGeneral, OptExtranjero,
+//   OptFideicomiso: "1" / "0", not stored as boxes (they follow their data on load).
 enum class OptionGroup {
     optInmueble,
     optPor,
@@ -34,6 +34,12 @@ int optionBox(OptionGroup group);
 
 // Three-digit box code: 5 -> "005".
 QString boxCode(int box);
+
+// The name box whose characters 16-30 a continuation box holds (827 -> 817, 891 -> 818, 829 -> 819,
+// 892 -> 820, 831..835 -> 821..825); 0 for any other box.
+int nameOfContinuation(int box);
+// The continuation box of a name box 817-825; 0 for any other box.
+int continuationOfName(int box);
 
 // Document-type boxes: 204-206 (lessors), 224-227 (fourth-category lines), 301 (declarant or representative),
 // 235 (spouse). Their text is the two-character type code ("06").
@@ -63,6 +69,9 @@ public:
 
     // Sets a value as the load from the box rows sets it: option answers, the payment fields (598 amount,
     // 599 type, 015 bank, 012 cheque number), "002"/"007"/"721" (ignored: derived) and any other box's text.
+    // The names 817-825 are stored in two parts (characters 1-15 in the box, 16-30 in its continuation box
+    // 827-835, 891 or 892): either part joins the other into the name box, in whichever order they come.
+    // A load starts from clear().
     void setStoredValue(int box, const QString& value);
 
     // --- Box state -----------------------------------------------------------------------------------------
@@ -99,7 +108,7 @@ public:
     void setSent(bool sent) { sent_ = sent; }
     QString correl() const { return correl_; }
     void setCorrel(const QString& correl) { correl_ = correl; }
-    QString orderNumber() const { return orderNumber_; }  // txtOrden
+    QString orderNumber() const { return orderNumber_; }    // txtOrden
     QString verifyDigits() const { return verifyDigits_; }  // txtVerifica
     void setOrderNumber(const QString& number);
     void setVerifyDigits(const QString& digits);
@@ -151,6 +160,7 @@ private:
     bool modified_ = false;
     bool displayFormat_ = true;
     QString patrimonialTotal_;
+    QHash<int, QString> nameHeads_, nameTails_;  // the two stored parts of the names 817-825 while loading
     std::function<void(int)> changeHandler_;
 };
 
