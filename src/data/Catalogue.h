@@ -19,7 +19,12 @@ struct ParamRow {
     QString funcion;
 };
 
-// The slice of funcion from start for length characters of the row with that key; empty when absent.
+// The field of a funcion text at the 1-based start for length characters, as the database's substring cuts
+// it: a field beyond the stored text reads as empty, one that runs past its end is cut there.
+QString field(const QString& funcion, int start, int length);
+
+// The slice of funcion from start for length characters of the row with that key, trailing blanks removed;
+// empty when absent.
 QString descriptionByKey(Db& db, const QString& code, const QString& key, int start, int length);
 
 // The whole row, or nothing.
@@ -41,9 +46,18 @@ enum class ListOrder { ByDescription, ByCode, ByDescriptionNinetyNineLast };
 // choice, empty code). With onlyFlag70 only rows with "1" at position 70 of funcion are listed.
 QList<ListEntry> listEntries(Db& db, const QString& code, const QString& pattern, int start, int length,
                              bool addBlank, ListOrder order, bool onlyFlag70 = false);
+// The same with the flag at any 1-based position of funcion (0: no flag), e.g. 68 for the receipt types of
+// box 107 in catalogue "233".
+QList<ListEntry> listEntriesWithFlag(Db& db, const QString& code, const QString& pattern, int start,
+                                     int length, bool addBlank, ListOrder order, int flagPosition);
 
-// The index of the entry whose first `width` characters, trimmed, equal the trimmed code; -1 when none.
+// The texts of the entries, in order.
+QStringList entryTexts(const QList<ListEntry>& entries);
+
+// The index of the entry whose first `width` characters, trimmed, equal the trimmed code; -1 when none. Two
+// numeric codes are equal when their values are ("06" and "6"). An empty code selects the blank entry.
 int selectEntry(const QStringList& entries, const QString& code, int width);
+int selectEntry(const QList<ListEntry>& entries, const QString& code, int width);
 
 // The UIT in force for the year: the latest "404" row whose year is not after it; empty when none.
 QString uit(Db& db, const QString& year);

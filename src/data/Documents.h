@@ -20,8 +20,26 @@ struct DocumentType {
     int length = 0;       // (46,2)
     QString order;        // (56,2)
     QChar dataKind;       // (128,1): '0' general, otherwise coded (digits); '5' RUC
-    QChar lengthKind;     // (130,1): '0' at least `length` characters, otherwise exactly `length`
+    QChar lengthKind;     // (130,1): '0' at least `length` characters, '2' at most `length` (documents of
+                          // varying length: passports, alien cards), otherwise exactly `length`
 };
+
+// Positions of the usage flags of catalogue "044" (one "1"/"0" per list of document types). The seed
+// catalogue sets them; resources/seed/param/044.txt tells which types each list offers.
+namespace usage {
+inline constexpr int kSpouse = 49;            // box 235, the spouse
+inline constexpr int kDeclarant = 52;         // box 301, the declarant or the legal representative
+inline constexpr int kLessor = 53;            // boxes 204-206, lessors of the rent paid
+inline constexpr int kFourthCategory = 64;    // boxes 224-227, lines of the fourth-category detail
+inline constexpr int kCoOwner = 70;           // co-owners of a property in condominium
+inline constexpr int kPayer = 71;             // payers of boxes 106, 107 and 108 (any document)
+inline constexpr int kWithholdingAgent = 74;  // withholding agents of boxes 111, 129, 130, 131 (RUC)
+inline constexpr int kRucOnly = 75;           // entities of boxes 117, 519, 522 and dividends (RUC)
+inline constexpr int kThirdParty = 76;        // any other third party identified by a document
+inline constexpr int kTrustee = 78;           // trustee (fiduciario) of a trust investment
+inline constexpr int kSettlor = 89;           // settlor (fideicomitente) of a trust investment
+inline constexpr int kPriorYearTrust = 96;    // beneficiary and settlor of the previous-year trust annex
+}  // namespace usage
 
 // The type by its code written with or without leading zeros ("06" or "6"); type "6" falls back to the
 // built-in default when the catalogue lacks it.
@@ -45,6 +63,9 @@ struct DocumentTypeEntry {
 // The types whose usage flag at the given 1-based position of funcion is "1", in display order.
 QList<DocumentTypeEntry> documentTypeList(Db& db, int flagPosition);
 
+// The length rule of the type: by its length kind, the number against the document length.
+bool lengthValid(const DocumentType& type, const QString& number);
+
 // The document validator: type and number present, the type in the catalogue, the length by its length kind,
 // and the characters by its data kind.
 bool validateDocument(Db& db, const QString& type, const QString& number);
@@ -53,8 +74,8 @@ bool validateDocument(Db& db, const QString& type, const QString& number);
 QString userKind(Db& db, const QString& usuario);
 
 // The taxpayer list query (SELECT * FROM cont ...), with its values to bind: declarants of type 6 with an
-// 11-character RUC (when the RUC has a fixed length), of income kind 2 for form "0482", and, unless the user is
-// of kind "0", registered by that user. Ordered by type and number.
+// 11-character RUC (when the RUC has a fixed length), of income kind 2 for form "0482", and, unless the user
+// is of kind "0", registered by that user. Ordered by type and number.
 struct Query {
     QString sql;
     QVariantList params;

@@ -9,7 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isPlaceholder(QChar c) { return c == u'#' || c == u'0'; }
+bool isPlaceholder(QChar c) {
+    return c == u'#' || c == u'0';
+}
 
 // |value| rounded half away from zero to `decimals` places, as integer digits (no leading zeros, empty for
 // zero) and exactly `decimals` fraction digits. Works on the 15 significant digits of the double, as the
@@ -19,7 +21,8 @@ struct Decimal {
     QString fraction;
     bool isZero() const {
         for (QChar c : integer + fraction) {
-            if (c != u'0') return false;
+            if (c != u'0')
+                return false;
         }
         return true;
     }
@@ -35,11 +38,13 @@ Decimal toDecimal(double value, int decimals) {
         point = 0;
     }
     const qsizetype keep = point + decimals;
-    if (digits.size() <= keep) digits.append(QString(keep + 1 - digits.size(), u'0'));
+    if (digits.size() <= keep)
+        digits.append(QString(keep + 1 - digits.size(), u'0'));
     QString kept = digits.left(keep);
     if (digits[keep] >= u'5') {
         qsizetype i = kept.size() - 1;
-        while (i >= 0 && kept[i] == u'9') kept[i--] = u'0';
+        while (i >= 0 && kept[i] == u'9')
+            kept[i--] = u'0';
         if (i >= 0) {
             kept[i] = QChar(kept[i].unicode() + 1);
         } else {
@@ -49,7 +54,8 @@ Decimal toDecimal(double value, int decimals) {
     }
     Decimal d;
     d.integer = kept.left(point);
-    while (d.integer.startsWith(u'0')) d.integer.remove(0, 1);
+    while (d.integer.startsWith(u'0'))
+        d.integer.remove(0, 1);
     d.fraction = kept.mid(point);
     return d;
 }
@@ -58,7 +64,8 @@ QString groupThousands(const QString& digits) {
     QString out;
     const qsizetype n = digits.size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out.append(u',');
+        if (i > 0 && (n - i) % 3 == 0)
+            out.append(u',');
         out.append(digits[i]);
     }
     return out;
@@ -68,28 +75,34 @@ QString formatInteger(const QString& mask, const QString& digits) {
     qsizetype first = -1, last = -1;
     for (qsizetype i = 0; i < mask.size(); ++i) {
         if (isPlaceholder(mask[i])) {
-            if (first < 0) first = i;
+            if (first < 0)
+                first = i;
             last = i;
         }
     }
-    if (first < 0) return mask + digits;  // no placeholder: the digits follow the literals
+    if (first < 0)
+        return mask + digits;  // no placeholder: the digits follow the literals
     const QString prefix = mask.left(first);
     const QString span = mask.mid(first, last - first + 1);
     const QString suffix = mask.mid(last + 1);
 
     bool plain = true;
     for (QChar c : span) {
-        if (!isPlaceholder(c) && c != u',') plain = false;
+        if (!isPlaceholder(c) && c != u',')
+            plain = false;
     }
     if (plain) {
         const qsizetype firstZero = span.indexOf(u'0');
         qsizetype minDigits = 0;
         if (firstZero >= 0) {
-            for (qsizetype i = firstZero; i < span.size(); ++i) minDigits += isPlaceholder(span[i]) ? 1 : 0;
+            for (qsizetype i = firstZero; i < span.size(); ++i)
+                minDigits += isPlaceholder(span[i]) ? 1 : 0;
         }
         QString d = digits;
-        if (d.size() < minDigits) d.prepend(QString(minDigits - d.size(), u'0'));
-        if (span.contains(u',')) d = groupThousands(d);
+        if (d.size() < minDigits)
+            d.prepend(QString(minDigits - d.size(), u'0'));
+        if (span.contains(u','))
+            d = groupThousands(d);
         return prefix + d + suffix;
     }
 
@@ -107,7 +120,8 @@ QString formatInteger(const QString& mask, const QString& digits) {
         } else if (c == u'0') {
             out.prepend(u'0');
         }
-        if (i == 0 && next >= 0) out.prepend(digits.left(next + 1));
+        if (i == 0 && next >= 0)
+            out.prepend(digits.left(next + 1));
     }
     return prefix + out + suffix;
 }
@@ -116,10 +130,12 @@ QString formatFraction(const QString& mask, QString digits) {
     // Trailing '#' places are dropped while their digit is zero.
     QList<qsizetype> places;
     for (qsizetype i = 0; i < mask.size(); ++i) {
-        if (isPlaceholder(mask[i])) places << i;
+        if (isPlaceholder(mask[i]))
+            places << i;
     }
     qsizetype shown = places.size();
-    while (shown > 0 && mask[places[shown - 1]] == u'#' && digits[shown - 1] == u'0') --shown;
+    while (shown > 0 && mask[places[shown - 1]] == u'#' && digits[shown - 1] == u'0')
+        --shown;
     QString out;
     qsizetype next = 0;
     for (qsizetype i = 0; i < mask.size(); ++i) {
@@ -135,9 +151,11 @@ QString formatFraction(const QString& mask, QString digits) {
 
 int fractionPlaces(const QString& section) {
     const qsizetype dot = section.indexOf(u'.');
-    if (dot < 0) return 0;
+    if (dot < 0)
+        return 0;
     int n = 0;
-    for (qsizetype i = dot + 1; i < section.size(); ++i) n += isPlaceholder(section[i]) ? 1 : 0;
+    for (qsizetype i = dot + 1; i < section.size(); ++i)
+        n += isPlaceholder(section[i]) ? 1 : 0;
     return n;
 }
 
@@ -145,8 +163,10 @@ QString formatSection(const QString& section, double absValue) {
     const int places = fractionPlaces(section);
     const Decimal d = toDecimal(absValue, places);
     const qsizetype dot = section.indexOf(u'.');
-    if (dot < 0) return formatInteger(section, d.integer);
-    return formatInteger(section.left(dot), d.integer) + u'.' + formatFraction(section.mid(dot + 1), d.fraction);
+    if (dot < 0)
+        return formatInteger(section, d.integer);
+    return formatInteger(section.left(dot), d.integer) + u'.' +
+           formatFraction(section.mid(dot + 1), d.fraction);
 }
 
 bool isDateMask(const QString& mask) {
@@ -157,10 +177,14 @@ bool isDateMask(const QString& mask) {
 QString formatDateText(const QString& text, const QString& mask) {
     const QString t = text.trimmed();
     QDateTime dt = QDateTime::fromString(t, u"dd/MM/yyyy HH:mm:ss"_s);
-    if (!dt.isValid()) dt = QDateTime(QDate::fromString(t, u"dd/MM/yyyy"_s), QTime(0, 0));
-    if (!dt.isValid()) dt = QDateTime::fromString(t, Qt::ISODate);
-    if (!dt.isValid()) dt = QDateTime(QDate::fromString(t, Qt::ISODate), QTime(0, 0));
-    if (!dt.isValid()) return text;
+    if (!dt.isValid())
+        dt = QDateTime(QDate::fromString(t, u"dd/MM/yyyy"_s), QTime(0, 0));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(t, Qt::ISODate);
+    if (!dt.isValid())
+        dt = QDateTime(QDate::fromString(t, Qt::ISODate), QTime(0, 0));
+    if (!dt.isValid())
+        return text;
     // The family writes months "mm" in dates and minutes "mm"/"nn" in times.
     QString qtMask = mask;
     if (mask.contains(u"hh"_s)) {
@@ -182,13 +206,16 @@ double roundHalfAway(double value, int decimals) {
 }
 
 QString Format(double value, const QString& mask) {
-    if (!std::isfinite(value)) return QString::number(value);
-    if (mask.isEmpty()) return QString::number(value, 'g', 15);
+    if (!std::isfinite(value))
+        return QString::number(value);
+    if (mask.isEmpty())
+        return QString::number(value, 'g', 15);
     const QStringList sections = mask.split(u';');
     const QString& positive = sections[0];
     const bool negative = value < 0 && !toDecimal(value, fractionPlaces(positive)).isZero();
     if (negative) {
-        if (sections.size() >= 2 && !sections[1].isEmpty()) return formatSection(sections[1], -value);
+        if (sections.size() >= 2 && !sections[1].isEmpty())
+            return formatSection(sections[1], -value);
         return u'-' + formatSection(positive, -value);
     }
     if (sections.size() >= 3 && !sections[2].isEmpty() && toDecimal(value, fractionPlaces(positive)).isZero())
@@ -197,15 +224,21 @@ QString Format(double value, const QString& mask) {
 }
 
 QString Format(const QString& text, const QString& mask) {
-    if (text.isEmpty()) return {};
-    if (isDateMask(mask)) return formatDateText(text, mask);
+    if (text.isEmpty())
+        return {};
+    if (isDateMask(mask))
+        return formatDateText(text, mask);
     const std::optional<double> value = parseAmount(text);
     return value ? Format(*value, mask) : text;
 }
 
-QString formatDate(const QDate& date) { return date.toString(u"dd/MM/yyyy"_s); }
+QString formatDate(const QDate& date) {
+    return date.toString(u"dd/MM/yyyy"_s);
+}
 
-QString formatTime(const QTime& time) { return time.toString(u"HH:mm:ss"_s); }
+QString formatTime(const QTime& time) {
+    return time.toString(u"HH:mm:ss"_s);
+}
 
 std::optional<double> parseAmount(const QString& text) {
     QString t = text.trimmed();
@@ -215,7 +248,8 @@ std::optional<double> parseAmount(const QString& text) {
         t = t.mid(1, t.size() - 2).trimmed();
     }
     if (t.startsWith(u'-') || t.startsWith(u'+')) {
-        if (negative) return std::nullopt;
+        if (negative)
+            return std::nullopt;
         negative = t.startsWith(u'-');
         t = t.mid(1).trimmed();
     }
@@ -234,13 +268,24 @@ std::optional<double> parseAmount(const QString& text) {
             return std::nullopt;
         }
     }
-    if (!digit) return std::nullopt;
+    if (!digit)
+        return std::nullopt;
     bool ok = false;
     const double v = plain.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
     return negative ? -v : v;
 }
 
-double Val(const QString& text) { return parseAmount(text).value_or(0.0); }
+QString periodInputMask(const QString& year) {
+    QString mask = u"99/"_s;
+    for (QChar c : year.trimmed())
+        mask.append(u'\\').append(c);
+    return mask + u";_"_s;
+}
+
+double Val(const QString& text) {
+    return parseAmount(text).value_or(0.0);
+}
 
 }  // namespace zem

@@ -15,8 +15,8 @@
 namespace zem {
 
 // A text as the family's Format sees it: an empty text stays empty, a text that is not a number comes back
-// unchanged, a number is formatted with the mask. Masks with "dd", "mm", "yyyy" or "hh" format dates and times
-// (the text "dd/mm/yyyy", or ISO "yyyy-mm-dd").
+// unchanged, a number is formatted with the mask. Masks with "dd", "mm", "yyyy" or "hh" format dates and
+// times (the text "dd/mm/yyyy", or ISO "yyyy-mm-dd").
 QString Format(const QString& text, const QString& mask);
 QString Format(double value, const QString& mask);
 
@@ -28,10 +28,17 @@ QString formatTime(const QTime& time);
 // whole amount between parentheses for a negative one ("(1,235)" is -1235). No value for anything else
 // (empty text, letters, a lone "." or ",", several points, an overflowing number).
 std::optional<double> parseAmount(const QString& text);
-inline bool IsNumeric(const QString& text) { return parseAmount(text).has_value(); }
+inline bool IsNumeric(const QString& text) {
+    return parseAmount(text).has_value();
+}
 
 // The numeric value of a text, 0 when it is not numeric.
 double Val(const QString& text);
+
+// The Qt input mask of a period field: two month digits, "/" and the fiscal year as a fixed part. Every
+// character of the year is escaped (99/\2\0\0\6;_), since '0' and '9' are mask characters: unescaped,
+// typing "12" would yield "12/26". Blank positions show '_'.
+QString periodInputMask(const QString& year);
 
 // A value rounded half away from zero to the given decimals (as Format rounds).
 double roundHalfAway(double value, int decimals = 0);

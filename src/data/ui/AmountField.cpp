@@ -1,0 +1,208 @@
+#include "data/ui/AmountField.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "data/Amounts.h"
+#include "data/Format.h"
+#include "startup/MessageSink.h"
+#include "startup/Utility.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kNoLimit = 32767;  // QLineEdit's own maximum
+
+bool isPasteKey(const QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    return event->key() == Qt::Key_Insert && (event->modifiers() & Qt::ShiftModifier);
+}
+
+bool isEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+void emptyClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
+AmountField::AmountField(QWidget* parent) : AmountField(Kind::Box, parent) {}
+
+AmountField::AmountField(Kind kind, QWidget* parent) : QLineEdit(parent) {
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    configure(kind);
+}
+
+void AmountField::configure(Kind kind, MessageSink* sink) {
+    editMask_ = u"#########0"_s;
+    displayMask_ = u"#,###,###,##0"_s;
+    editMaxLength_ = 10;
+    wholeUnits_ = true;
+    fed_ = false;
+    maxIntegers_ = 0;
+    maxDecimals_ = 0;
+    sink_ = sink;
+    switch (kind) {
+        case Kind::Box:
+            break;
+        case Kind::NegativeBox:
+            displayMask_ = u"##,###,###,##0;(##,###,###,##0)"_s;
+            break;
+        case Kind::AssistantBox:
+            editMaxLength_ = 17;
+            fed_ = true;
+            break;
+        case Kind::Annex:
+            // Two decimals: the whole-unit masks would round the cents away.
+            editMask_ = u"#########0.#0"_s;
+            displayMask_ = u"#,###,###,##0.00"_s;
+            editMaxLength_ = 0;
+            wholeUnits_ = false;
+            maxIntegers_ = 10;
+            maxDecimals_ = 2;
+            break;
+    }
+}
+
+void AmountField::setLimits(int maxIntegers, int maxDecimals, MessageSink* sink, const QString& context) {
+    maxIntegers_ = maxIntegers;
+    maxDecimals_ = maxDecimals;
+    sink_ = sink;
+    context_ = context;
+}
+
+bool AmountField::validate() {
+    if (maxIntegers_ <= 0)
+        return true;
+    RecordingMessageSink silent;
+    QString t = text();
+    const bool ok = validateAmount(t, maxIntegers_, maxDecimals_, context_, sink_ ? *sink_ : silent);
+    if (ok && t != text())
+        setText(t);
+    return ok;
+}
+
+void AmountField::showForEditing() {
+    const QString shown = Format(text().trimmed(), editMask_);
+    // The limit never cuts a longer amount already in the field.
+    const int limit = editMaxLength_ > 0 ? editMaxLength_ : kNoLimit;
+    setMaxLength(std::max(limit, static_cast<int>(shown.size())));
+    if (shown != text())
+        setText(shown);
+}
+
+void AmountField::showForDisplay() {
+    setMaxLength(kNoLimit);
+    QString t = text();
+    if (t.trimmed().isEmpty()) {
+        if (!t.isEmpty())
+            setText(QString());
+        return;
+    }
+    const QString shown = Format(normalizeAmount(t), displayMask_);
+    if (shown != text())
+        setText(shown);
+}
+
+void AmountField::keyPressEvent(QKeyEvent* event) {
+    if (isPasteKey(event)) {
+        emptyClipboard();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Menu)
+        emptyClipboard();
+
+    if (fed_) {
+        const QString t = event->text();
+        if (event->key() == Qt::Key_Delete) {
+            event->accept();
+            return;
+        }
+        if (isEnter(event) || (t.size() == 1 && t[0].isDigit())) {
+            event->accept();
+            Q_EMIT openRequested();
+            return;
+        }
+    }
+
+    if (isEnter(event)) {
+        event->accept();
+        if (!validate())
+            return;
+        focusNextChild();
+        return;
+    }
+
+    const QString t = event->text();
+    const bool typed = t.size() == 1 && t[0].unicode() >= 0x20 && t[0].unicode() != 0x7f &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typed) {
+        const QChar c = t[0];
+        bool refuse = false;
+        if (c == u'.') {
+            refuse = wholeUnits_ || (text().contains(u'.') && !selectedText().contains(u'.'));
+        } else {
+            refuse = util::FiltraMonto(c.unicode()) == 0;
+        }
+        if (refuse) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void AmountField::focusInEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::PopupFocusReason)
+        showForEditing();
+    QLineEdit::focusInEvent(event);
+}
+
+void AmountField::focusOutEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::PopupFocusReason)
+        showForDisplay();
+    QLineEdit::focusOutEvent(event);
+}
+
+void AmountField::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        emptyClipboard();
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void AmountField::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the X11 selection.
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void AmountField::contextMenuEvent(QContextMenuEvent* event) {
+    emptyClipboard();
+    QLineEdit::contextMenuEvent(event);
+}
+
+}  // namespace zem
