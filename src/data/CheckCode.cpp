@@ -20,10 +20,25 @@ QString lastThree(double sum) {
     return QString::number(n).rightJustified(3, u'0');
 }
 
+// The value of a text of plain digits, the usual key ("6", "2006", an 11-digit RUC), read without the general
+// amount parser; nothing for any other text. Up to 15 digits the sum is exact, so the result is the same.
+std::optional<double> plainDigits(const QString& text) {
+    if (text.isEmpty() || text.size() > 15)
+        return std::nullopt;
+    double value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
 }  // namespace
 
 QString checkCodeText(const QVariant& value) {
-    if (value.isNull() || !value.isValid()) return {};
+    if (value.isNull() || !value.isValid())
+        return {};
     switch (value.metaType().id()) {
         case QMetaType::Int:
         case QMetaType::UInt:
@@ -33,26 +48,39 @@ QString checkCodeText(const QVariant& value) {
         case QMetaType::UShort:
         case QMetaType::UChar:
         case QMetaType::Char:
-        case QMetaType::SChar: return QString::number(value.toLongLong());
+        case QMetaType::SChar:
+            return QString::number(value.toLongLong());
         case QMetaType::Double:
-        case QMetaType::Float: return QString::number(value.toDouble(), 'g', 15);
-        case QMetaType::QDate: return value.toDate().toString(u"yyyyMMdd"_s);
-        case QMetaType::QDateTime: return value.toDateTime().date().toString(u"yyyyMMdd"_s);
-        case QMetaType::QString: return value.toString().trimmed();
-        case QMetaType::QByteArray: return QString::fromUtf8(value.toByteArray()).trimmed();
-        default: return {};
+        case QMetaType::Float:
+            return QString::number(value.toDouble(), 'g', 15);
+        case QMetaType::QDate:
+            return value.toDate().toString(u"yyyyMMdd"_s);
+        case QMetaType::QDateTime:
+            return value.toDateTime().date().toString(u"yyyyMMdd"_s);
+        case QMetaType::QString:
+            return value.toString().trimmed();
+        case QMetaType::QByteArray:
+            return QString::fromUtf8(value.toByteArray()).trimmed();
+        default:
+            return {};
     }
 }
 
 QString checkCode(const QVariantList& row, int n) {
     double keySum = 0;
     for (int i = 0; i < n && i < row.size(); ++i) {
-        if (const auto v = parseAmount(checkCodeText(row[i]))) keySum += *v;
+        const QString text = checkCodeText(row[i]);
+        if (const auto v = plainDigits(text)) {
+            keySum += *v;
+        } else if (const auto w = parseAmount(text)) {
+            keySum += *w;
+        }
     }
     long long charSum = 0;
     for (qsizetype i = n; i + 1 < row.size(); ++i) {
         const QString text = checkCodeText(row[i]);
-        for (qsizetype j = 0; j < text.size(); ++j) charSum += static_cast<long long>(cp1252::code(text[j])) * (j + 1);
+        for (qsizetype j = 0; j < text.size(); ++j)
+            charSum += static_cast<long long>(cp1252::code(text[j])) * (j + 1);
     }
     return lastThree(keySum) + lastThree(static_cast<double>(charSum % 1000));
 }
