@@ -1,0 +1,318 @@
+// Saving a declaration (GrabarForm) and registering the order number of a sent one.
+#include "data/Format.h"
+#include "declaration/Checks.h"
+#include "declaration/Declaration.h"
+#include "declaration/OrderNumber.h"
+#include "declaration/Rules.h"
+#include "declaration/Store.h"
+#include "declaration/StoreAnnex.h"
+#include "declaration/StoreBoxes.h"
+#include "declaration/StoreSql.h"
+#include "startup/MessageSink.h"
+#include "startup/Schema.h"
+#include "startup/Session.h"
+
+#include <cmath>
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kWholeNumber = u"###########0"_s;
+
+// The declared amount of a box as the comparison with the imported totals reads it (Vale): whole units, and
+// the absolute value for the deduction and credit boxes, which hold negative amounts.
+double declaredAmount(const Declaration& d, int box) {
+    const QString t = d.text(box).trimmed();
+    if (t.isEmpty())
+        return 0;
+    const double v = Val(Format(t, u"##############0"_s));
+    return Rules::isAbsoluteBox(box) ? std::fabs(v) : v;
+}
+
+}  // namespace
+
+const QList<int>& DeclarationStore::comparedBoxes() {
+    static const QList<int> boxes = {100, 133, 106, 107, 108, 111, 522, 529, 127, 129, 130, 131};
+    return boxes;
+}
+
+bool DeclarationStore::GrabarForm(DeclarationChecks& checks) {
+    failure_ = Failure::None;
+    if (declaration_.isSent())
+        return saveOrderNumber();
+    if (!checks.ValIdent(u"1"_s)) {
+        failure_ = Failure::Identification;
+        return false;
+    }
+    const QString ruc = declaration_.ruc().left(11).trimmed();
+    if (ruc.isEmpty()) {
+        session_.sink.error(u"Debe seleccionar el contribuyente de la declaración."_s, caption_);
+        failure_ = Failure::NoDeclarant;
+        return false;
+    }
+    const DeclarationKey before = key_;
+    key_.ruc = ruc;
+    key_.sent = false;
+    key_.correl.clear();
+
+    bool consistent = false;
+    if (!session_.db().transaction([&] { return writeDeclaration(checks, &consistent); })) {
+        key_ = before;
+        failure_ = Failure::Database;
+        return false;
+    }
+    if (consistent) {
+        session_.sink.warning(u"Toda la información del formulario fue grabada satisfactoriamente."_s,
+                              caption_);
+    } else {
+        session_.sink.warning(
+            u"La información del formulario fue grabada con inconsistencias.\n"
+            "En estas condiciones no podrá ser enviado a KELOR."_s,
+            caption_);
+    }
+    declaration_.setModified(false);
+    return true;
+}
+
+QVariantList DeclarationStore::headerRow(const QVariant& estado) const {
+    const Declaration& d = declaration_;
+    const QString amount = Format(d.paymentAmount().trimmed(), kWholeNumber);
+    QString bank = u" "_s, cheque = u" "_s, chequeAmount = u" "_s, cash = u" "_s;
+    if (d.paymentType() == u"C") {
+        bank = d.paymentBank();
+        cheque = d.paymentCheque();
+        chequeAmount = amount;
+        cash.clear();
+    } else if (d.paymentType() == u"E") {
+        cash = amount;
+    }
+    // The header says the declaration replaces another only when the answer says so, like boxes 005 and 871.
+    const QString rectifica = d.option(OptionGroup::OptRectifica) == u"1" ? u"1"_s : u"0"_s;
+    return {6,
+            key_.ruc,
+            key_.periodo,
+            key_.formulario,
+            key_.semana,
+            formatDate(session_.clock.today()),
+            bank,
+            cheque,
+            chequeAmount,
+            cash,
+            rectifica,
+            estado};
+}
+
+bool DeclarationStore::writeHeader(const QVariant& estado, bool insert) {
+    Db& db = session_.db();
+    const QVariantList row = store::withCheckCode(headerRow(estado));
+    if (insert)
+        return db.execute(store::insertSql(u"cab"_s, store::cabColumns()), row);
+    const store::Condition where = store::keyCondition(key_, true, false);
+    return db.execute(
+        u"UPDATE cab SET fec_pro = ?, bcolibrad = ?, nrocheque = ?, cheque = ?, efectivo = ?, "
+        "rectifica = ?, estado = ?, cnumero = ?"_s +
+            where.sql,
+        row.mid(5) + where.params);
+}
+
+bool DeclarationStore::writeDeclaration(DeclarationChecks& checks, bool* consistent) {
+    Db& db = session_.db();
+    const store::Condition where = store::keyCondition(key_, true, false);
+
+    // The header, edited in place when it exists.
+    QSqlQuery existing = db.select(u"SELECT estado FROM cab"_s + where.sql, where.params);
+    if (!existing.isActive())
+        return false;
+    const bool found = existing.next();
+    const QVariant estado = found ? existing.value(0) : QVariant();
+    existing.finish();
+    if (!writeHeader(estado, !found))
+        return false;
+
+    // Every box row rewritten.
+    if (!db.execute(u"DELETE FROM det"_s + where.sql, where.params))
+        return false;
+    QMap<int, QString> rows = boxRows();
+    if (!Grabo_cas_condomino(rows))
+        return false;
+    store::Prepared insert(db, store::insertSql(u"det"_s, store::detColumns()));
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
+        const QVariantList row = {6,
+                                  key_.ruc,
+                                  key_.periodo,
+                                  key_.formulario,
+                                  key_.semana,
+                                  boxCode(it.key()),
+                                  it.value(),
+                                  idCasilla(it.key()),
+                                  0};
+        if (!insert.exec(store::withCheckCode(row)))
+            return false;
+    }
+
+    for (int box : comparedBoxes()) {
+        if (!ComparaMontos(box))
+            return false;
+    }
+    for (const AnnexTable& t : annexTables()) {
+        if (!store::Graba_Patrimonial(db, t, key_))
+            return false;
+    }
+    if (!Grabo_Importa())
+        return false;
+
+    *consistent = checks.ValidaTodo(u"2"_s);
+    return writeHeader(*consistent ? 0 : 9, false);
+}
+
+QMap<int, QString> DeclarationStore::boxRows() const {
+    const Declaration& d = declaration_;
+    QMap<int, QString> rows;
+    const auto put = [&rows](int box, const QString& value) {
+        const QString stored = storedBoxValue(box, value);
+        if (!stored.isEmpty())
+            rows.insert(box, stored);
+    };
+    for (int box : savedBoxList())
+        put(box, d.text(box).trimmed());
+
+    // Payment, identification and version.
+    if (d.paymentType() == u"C") {
+        put(15, d.paymentBank().trimmed().right(2));
+        put(12, d.paymentCheque().trimmed());
+    }
+    put(599, d.paymentType());
+    put(2, key_.ruc);
+    put(7, key_.periodo);
+    put(721, u"1.0"_s);
+    put(28, d.text(28).trimmed());
+
+    // Names. 817-825 keep characters 1-15 in themselves and 16-30 in their continuation boxes, both stored
+    // exactly as cut so that the blank between two words at the cut survives.
+    for (int box : {811, 812, 813, 814, 815, 890})
+        put(box, d.text(box).trimmed());
+    for (int box = 817; box <= 825; ++box) {
+        const QString name = d.text(box).trimmed();
+        put(box, name.left(15));
+        put(continuationOfName(box), name.mid(15, 15));
+    }
+
+    // Document types, profession, birth date, amount paid and the replacement answer.
+    for (int box : {204, 205, 206, 224, 225, 226, 227, 301, 235})
+        put(box, d.text(box).trimmed().left(2));
+    put(25, d.text(25).trimmed().left(2));
+    put(234, d.text(234).trimmed());
+    put(598, d.paymentAmount().trimmed());
+    const QString replaces = d.option(OptionGroup::OptRectifica) == u"1" ? u"1"_s : u"0"_s;
+    put(871, replaces);
+    put(5, replaces);
+
+    // Option answers; a group with nothing chosen writes nothing.
+    put(27, d.option(OptionGroup::optInmueble));
+    put(552, d.option(OptionGroup::optPor));
+    put(553, d.text(553).trimmed());
+    put(554, d.option(OptionGroup::optSom));
+    put(556, d.option(OptionGroup::OptElabora));
+    put(559, d.option(OptionGroup::optCondomino));
+    put(561, d.option(OptionGroup::optInafecta));
+    put(560, d.option(OptionGroup::optExonera));
+    return rows;
+}
+
+bool DeclarationStore::ComparaMontos(int box) {
+    Db& db = session_.db();
+    const QString code = boxCode(box);
+    QSqlQuery q = db.select(u"SELECT mto_importa FROM TMP_F0482DIFCAS WHERE casilla = ?"_s, {code});
+    if (!q.isActive())
+        return false;
+    if (!q.next())
+        return true;
+    const double imported = Val(q.value(0).toString());
+    q.finish();
+    const double declared = declaredAmount(declaration_, box);
+    return db.execute(u"UPDATE TMP_F0482DIFCAS SET mto_declar = ?, ind_diferen = ? WHERE casilla = ?"_s,
+                      {Format(declared, u"###########"_s),
+                       roundHalfAway(imported) != roundHalfAway(declared) ? u"1"_s : u"0"_s, code});
+}
+
+bool DeclarationStore::Grabo_cas_condomino(QMap<int, QString>& rows) {
+    QSqlQuery q = session_.db().select(u"SELECT tip_doc_con, num_ruc FROM TMP_F0480CONDOMI"_s);
+    if (!q.isActive())
+        return false;
+    for (int box = kFirstCoOwnerBox; box < kLastCoOwnerBox && q.next(); box += 2) {
+        for (int i = 0; i < 2; ++i) {
+            const QString stored = storedBoxValue(box + i, q.value(i).toString().trimmed());
+            if (!stored.isEmpty())
+                rows.insert(box + i, stored);
+        }
+    }
+    return true;
+}
+
+bool DeclarationStore::Grabo_Importa() {
+    Db& db = session_.db();
+    const store::Condition where = store::keyCondition(key_, false, false);
+    if (!db.execute(u"DELETE FROM f0480importa"_s + where.sql, where.params))
+        return false;
+    const QVariant marked = db.scalar(u"SELECT count(*) FROM tmp_f0480importa"_s);
+    if (db.lastError().isError())
+        return false;
+    if (marked.toLongLong() == 0)
+        return true;
+    return db.execute(
+        u"INSERT INTO f0480importa (tip_doc_d, doc_id_d, periodo, formulario) VALUES (?, ?, ?, ?)"_s,
+        store::annexKeyValues(key_));
+}
+
+bool DeclarationStore::saveOrderNumber() {
+    const QString order = declaration_.orderNumber().trimmed();
+    if (order.size() < 8) {
+        session_.sink.error(u"     El número de orden no es válido"_s, caption_);
+        failure_ = Failure::OrderNumber;
+        return false;
+    }
+    Db& db = session_.db();
+    const store::Condition where = store::keyCondition(key_, true, true);
+    const QString columns = store::hcabColumns().join(u", "_s);
+    const qsizetype nordenAt = store::hcabColumns().indexOf(u"norden"_s);
+    const qsizetype controlAt = store::hcabColumns().indexOf(u"control"_s);
+    Failure outcome = Failure::None;
+    const bool ok = db.transaction([&] {
+        QList<QVariantList> rows =
+            store::fetchRows(db, u"SELECT "_s + columns + u" FROM hcab"_s + where.sql, where.params);
+        if (rows.isEmpty()) {
+            if (!db.lastError().isError())
+                outcome = Failure::NotFound;
+            return false;
+        }
+        QVariantList row = rows.first();
+        if (verifyOrderNumber(row[controlAt].toString(), order, declaration_.verifyDigits()) !=
+            OrderNumberCheck::Valid) {
+            outcome = Failure::VerifyDigits;
+            return false;
+        }
+        row[nordenAt] = order;
+        row.removeLast();
+        row = store::withCheckCode(row);
+        return db.execute(u"UPDATE hcab SET norden = ?, cnumero = ?"_s + where.sql,
+                          QVariantList{row[nordenAt], row.last()} + where.params);
+    });
+    if (!ok) {
+        failure_ = outcome == Failure::None ? Failure::Database : outcome;
+        if (outcome == Failure::VerifyDigits)
+            session_.sink.error(u"     El dígito Verificador es incorrecto"_s, caption_);
+        if (outcome == Failure::NotFound)
+            session_.sink.error(u"La declaración enviada no se encuentra registrada."_s, caption_);
+        return false;
+    }
+    session_.sink.info(u"El número de orden y el dígito verificador fueron grabados satisfactoriamente."_s,
+                       caption_);
+    declaration_.setOrderChanged(false);
+    declaration_.setModified(false);
+    return true;
+}
+
+}  // namespace zem
