@@ -141,17 +141,18 @@ QList<ListEntry> listEntriesWithFlag(Db& db, const QString& code, const QString&
     struct Row {
         QString code;
         QString description;
+        QString sortKey;
     };
     QList<Row> rows;
     QSqlQuery q = db.select(sql, params);
     while (q.isActive() && q.next()) {
-        rows.append(
-            {q.value(0).toString().trimmed(), rightTrimmed(field(q.value(1).toString(), start, length))});
+        const QString description = rightTrimmed(field(q.value(1).toString(), start, length));
+        rows.append({q.value(0).toString().trimmed(), description, collationKey(description)});
     }
 
     const auto byCode = [](const Row& a, const Row& b) { return codeLess(a.code, b.code); };
     const auto byDescription = [&byCode](const Row& a, const Row& b) {
-        const int c = collationKey(a.description).compare(collationKey(b.description));
+        const int c = a.sortKey.compare(b.sortKey);
         return c != 0 ? c < 0 : byCode(a, b);
     };
     if (order == ListOrder::ByCode) {

@@ -103,7 +103,12 @@ TEST(AmountField, FedBoxOpensItsWindowInsteadOfTyping) {
     QTest::keyClick(w.second, Qt::Key_5);
     QTest::keyClick(w.second, Qt::Key_Return);
     QTest::keyClick(w.second, Qt::Key_End);
+    QTest::keyClick(w.second, Qt::Key_Backspace);
+    QTest::keyClick(w.second, Qt::Key_Home);
     QTest::keyClick(w.second, Qt::Key_Delete);
+    QTest::keyClicks(w.second, u"a."_s);
+    QTest::keyClick(w.second, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w.second, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(opened.count(), 2);
     EXPECT_EQ(w.second->text(), u"1500"_s);
 }

@@ -99,6 +99,7 @@ TEST(Documents, TypeListsOfTheWindows) {
 }
 
 TEST(Documents, TaxpayerListFollowsTheUserKind) {
+    // No catalogue: the RUC's built-in row still asks for 11 characters.
     test::TestEnv env;
     Db& db = env.db();
     ASSERT_TRUE(

@@ -72,7 +72,9 @@ void AmountField::configure(Kind kind, MessageSink* sink) {
             // Two decimals: the whole-unit masks would round the cents away.
             editMask_ = u"#########0.#0"_s;
             displayMask_ = u"#,###,###,##0.00"_s;
-            editMaxLength_ = 0;
+            // Room for an amount with too many digits to reach the check and its message, within the 15
+            // digits a double holds exactly.
+            editMaxLength_ = 15;
             wholeUnits_ = false;
             maxIntegers_ = 10;
             maxDecimals_ = 2;
@@ -130,14 +132,18 @@ void AmountField::keyPressEvent(QKeyEvent* event) {
         emptyClipboard();
 
     if (fed_) {
+        // The text belongs to the window that feeds the field: typed keys, Backspace, Delete and cutting are
+        // discarded; a digit or Enter asks for that window. Moving and copying work as usual.
         const QString t = event->text();
-        if (event->key() == Qt::Key_Delete) {
-            event->accept();
-            return;
-        }
         if (isEnter(event) || (t.size() == 1 && t[0].isDigit())) {
             event->accept();
             Q_EMIT openRequested();
+            return;
+        }
+        const bool reading = event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+        if (!reading &&
+            (!t.isEmpty() || event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)) {
+            event->accept();
             return;
         }
     }
@@ -202,6 +208,10 @@ void AmountField::mouseReleaseEvent(QMouseEvent* event) {
 
 void AmountField::contextMenuEvent(QContextMenuEvent* event) {
     emptyClipboard();
+    if (fed_) {
+        event->accept();  // its Cut and Delete would change a text the field does not own
+        return;
+    }
     QLineEdit::contextMenuEvent(event);
 }
 

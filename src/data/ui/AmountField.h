@@ -28,7 +28,8 @@ public:
         Box,           // a declaration box: whole units, "#########0" while editing (10), "#,###,###,##0"
         NegativeBox,   // a box that may be negative: shown "##,###,###,##0;(##,###,###,##0)"
         AssistantBox,  // a box fed by an assistant: 17 characters while editing, typing opens the assistant
-        Annex,         // an amount of an annex record: 10 integers and 2 decimals, checked on Enter
+        Annex,         // an amount of an annex record: 10 integers and 2 decimals, checked on Enter;
+                       // "#########0.#0" while editing (15), "#,###,###,##0.00"
     };
 
     explicit AmountField(QWidget* parent = nullptr);
