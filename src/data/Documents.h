@@ -60,7 +60,8 @@ struct DocumentTypeEntry {
     QChar lengthKind;
 };
 
-// The types whose usage flag at the given 1-based position of funcion is "1", in display order.
+// The types whose usage flag at the given 1-based position of funcion is "1", in display order. Without a
+// "6" row in the catalogue, the built-in RUC joins the lists its flags allow.
 QList<DocumentTypeEntry> documentTypeList(Db& db, int flagPosition);
 
 // The length rule of the type: by its length kind, the number against the document length.
