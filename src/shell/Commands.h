@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+
+namespace zem {
+
+struct Session;
+
+// The commands of the main window's menus and toolbar.
+enum class Command {
+    Nueva,      // mnuNueva, button 1
+    Modificar,  // mnuModificar, button 2
+    Eliminar,   // mnuEliminar, button 3
+    Imprimir,   // mnuImprimir, button 4
+    Salir,      // mnuSalir, button 5
+    Registrar,  // mnuRegistrar, button 7
+    EliminarE,  // mnuEliminarE
+    ImprimirE,  // mnuImprimirE
+    Pro,        // mnuPro
+    Bancos,     // mnuBancos
+    Uit,        // mnuUit
+    Contenido,  // mnuContenido, button 10
+    Acerca,     // mnuAcerca
+};
+
+enum class CommandSource { Menu, Toolbar };
+
+// What a command opens.
+enum class ShellWindow { Declaration, ModFor, Print, AbrirEnv, Bancos, Acercade, Help, Exit };
+
+struct CommandAction {
+    ShellWindow window;
+    bool hourglass = false;      // the wait cursor while the window loads
+    bool closeChildren = false;  // close the main window's active child windows first
+};
+
+// Sets the command values the opened window reads (gModo, gEnviadas, gRegistrar, gConsulta) and says which
+// window to open.
+CommandAction applyCommand(Session& session, Command command, CommandSource source);
+
+// The command of a toolbar button by its index (1 "Nueva" ... 10 help); separators have none.
+std::optional<Command> toolbarCommand(int index);
+
+}  // namespace zem

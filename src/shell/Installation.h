@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "startup/Settings.h"
+
+namespace zem {
+
+class MessageSink;
+
+// Where an installation lives: the settings file and the installation directory (SysPath).
+struct InstallTarget {
+    QString settingsFile;  // settingsFilePath() when empty
+    QString directory;     // defaultInstallDirectory() when empty
+};
+
+struct InstallResult {
+    QString settingsFile;
+    Settings settings;
+    bool createdSettings = false;
+    bool createdDatabase = false;
+};
+
+// $XDG_DATA_HOME/zem/, or ~/.local/share/zem/ when the variable is unset; ends with a separator.
+QString defaultInstallDirectory();
+// The login name of the user running the program.
+QString loginName();
+
+// True when the settings file and the database it names both exist.
+bool installationExists(const InstallTarget& target = {});
+
+// Creates what is missing of an installation and leaves everything that exists as it is: the settings file
+// (SysPath, DBPath, DBName, SysUser = the login name, SysVersion), the directories TMP/, RPT/ and BMP/ under
+// SysPath, the help of the module, the database with the shared tables and the seed catalogue. With demo,
+// also a user of kind "0" named after SysUser and a demonstration taxpayer (RUC 10406958278, income kind 2).
+// Errors are shown through the sink; false when the installation could not be completed.
+bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target = {},
+                      InstallResult* result = nullptr);
+
+inline constexpr char16_t kDemoRuc[] = u"10406958278";
+
+}  // namespace zem

@@ -1,0 +1,105 @@
+#include "shell/Registration.h"
+
+#include "startup/Database.h"
+#include "startup/MessageSink.h"
+#include "startup/Utility.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool refuse(MessageSink& sink, const QString& text) {
+    sink.error(text, u"Error"_s);
+    return false;
+}
+
+}  // namespace
+
+bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in) {
+    Taxpayer t = in;
+    t.ruc = t.ruc.trimmed();
+    t.apellidoP = t.apellidoP.trimmed();
+    t.apellidoM = t.apellidoM.trimmed();
+    t.nombre1 = t.nombre1.trimmed();
+    t.nombre = t.nombre.simplified();
+    t.usuario = t.usuario.trimmed();
+    if (t.nombre.isEmpty())
+        t.nombre = QStringList{t.apellidoP, t.apellidoM, t.nombre1}.join(u' ').simplified();
+
+    if (t.ruc.isEmpty())
+        return refuse(sink, u"Debe ingresar el número de RUC"_s);
+    if (t.ruc.size() != 11)
+        return refuse(sink, u"La longitud del RUC no es válida"_s);
+    if (!util::ValidaRuc(t.ruc))
+        return refuse(sink, u"El número de RUC no es válido"_s);
+    if (t.nombre.isEmpty())
+        return refuse(sink, u"Debe ingresar los apellidos y nombres o la razón social"_s);
+    if (t.tipoIngreso < 1 || t.tipoIngreso > 9)
+        return refuse(sink, u"El tipo de ingreso no es válido"_s);
+    if (t.usuario.isEmpty())
+        return refuse(sink, u"Debe ingresar el usuario"_s);
+
+    const QVariantList values{t.apellidoP, t.apellidoM, t.nombre1, t.nombre, t.tipoIngreso, t.usuario, t.ruc};
+    return db.transaction([&] {
+        const bool exists =
+            db.scalar(u"SELECT count(*) FROM cont WHERE tip_doc_d = 6 AND doc_id_d = ?"_s, {t.ruc}).toInt() >
+            0;
+        if (exists) {
+            return db.execute(
+                u"UPDATE cont SET apellido_p = ?, apellido_m = ?, nombre_1 = ?, nombre = ?, "
+                u"tipo_ingreso = ?, usuario = ? WHERE tip_doc_d = 6 AND doc_id_d = ?"_s,
+                values);
+        }
+        return db.execute(
+            u"INSERT INTO cont (apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, usuario, "
+            u"doc_id_d, tip_doc_d) VALUES (?, ?, ?, ?, ?, ?, ?, 6)"_s,
+            values);
+    });
+}
+
+bool registerUser(Db& db, MessageSink& sink, const User& in) {
+    const QString name = in.usuario.trimmed();
+    const QString tipo = in.tipo.trimmed();
+    if (name.isEmpty())
+        return refuse(sink, u"Debe ingresar el nombre del usuario"_s);
+    if (tipo != u"0" && tipo != u"1")
+        return refuse(sink,
+                      u"El tipo de usuario debe ser 0 (ve todos los contribuyentes) o 1 (solo los suyos)"_s);
+    return db.transaction([&] {
+        const bool exists = db.scalar(u"SELECT count(*) FROM claves WHERE usuario = ?"_s, {name}).toInt() > 0;
+        if (exists)
+            return db.execute(u"UPDATE claves SET tipo = ? WHERE usuario = ?"_s, {tipo, name});
+        return db.execute(u"INSERT INTO claves (tipo, usuario) VALUES (?, ?)"_s, {tipo, name});
+    });
+}
+
+QList<Taxpayer> taxpayers(Db& db) {
+    QList<Taxpayer> out;
+    QSqlQuery q = db.select(
+        u"SELECT doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, usuario "
+        u"FROM cont WHERE tip_doc_d = 6 ORDER BY doc_id_d"_s);
+    while (q.next()) {
+        Taxpayer t;
+        t.ruc = q.value(0).toString();
+        t.apellidoP = q.value(1).toString();
+        t.apellidoM = q.value(2).toString();
+        t.nombre1 = q.value(3).toString();
+        t.nombre = q.value(4).toString();
+        t.tipoIngreso = q.value(5).toInt();
+        t.usuario = q.value(6).toString();
+        out << t;
+    }
+    return out;
+}
+
+QList<User> users(Db& db) {
+    QList<User> out;
+    QSqlQuery q = db.select(u"SELECT usuario, tipo FROM claves ORDER BY usuario"_s);
+    while (q.next())
+        out.append({q.value(0).toString(), q.value(1).toString()});
+    return out;
+}
+
+}  // namespace zem

@@ -1,0 +1,56 @@
+#include "shell/Startup.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "shell/ShellTexts.h"
+#include "startup/IniFile.h"
+#include "startup/MessageSink.h"
+#include "startup/Schema.h"
+#include "startup/Session.h"
+#include "startup/WindowFinder.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
+    // Only a dead owner makes the lock stale, never its age: a module may run for days.
+    lock_.setStaleLockTime(0);
+}
+
+bool SingleInstance::acquire() {
+    return lock_.tryLock(0);
+}
+
+QString SingleInstance::defaultLockPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + u"/qw482.lock"_s;
+}
+
+bool checkLaunch(MessageSink& sink, const cWindows& windows, SingleInstance& instance) {
+    if (!windows.CorreApp(QString::fromUtf16(kLauncherTitle))) {
+        sink.error(QString::fromUtf16(kNoLauncherText), QString::fromUtf16(kNoLauncherTitle));
+        return false;
+    }
+    if (!instance.acquire()) {
+        sink.info(QString::fromUtf16(kAlreadyRunningText), QString::fromUtf16(kModuleTitle));
+        return false;
+    }
+    return true;
+}
+
+bool loadMainSession(Session& session, const IniFile& ini) {
+    session.settings = loadSettings(ini);
+    if (!openConnection(session, ini))
+        return false;
+    if (!createWorkingTables(session.db()))
+        return false;
+    session.gFormulario = u"0482"_s;
+    session.helpFile = session.settings.gSysPath + session.gFormulario + u"/QW482"_s;
+    return true;
+}
+
+}  // namespace zem

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "ShellFixtures.h"
+#include "shell/Installation.h"
+#include "shell/Registration.h"
+#include "startup/IniFile.h"
+#include "support/TestEnv.h"
+
+using namespace zem;
+using namespace zem::test;
+using namespace Qt::StringLiterals;
+
+TEST(Installation, CreatesWhatIsMissingAndLeavesWhatExists) {
+    QTemporaryDir dir;
+    RecordingMessageSink sink;
+    const InstallTarget target{dir.filePath(u"cfg/QW000.INI"_s), dir.filePath(u"data/zem"_s)};
+    EXPECT_FALSE(installationExists(target));
+
+    InstallResult first;
+    ASSERT_TRUE(initInstallation(sink, true, target, &first)) << sink.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(first.createdSettings);
+    EXPECT_TRUE(first.createdDatabase);
+    EXPECT_TRUE(installationExists(target));
+    const IniFile ini(target.settingsFile);
+    const QString sys = dir.filePath(u"data/zem/"_s);
+    EXPECT_EQ(ini.read(u"Options"_s, u"SysPath"_s), sys);
+    EXPECT_EQ(ini.read(u"Options"_s, u"DBPath"_s), sys);
+    EXPECT_EQ(ini.read(u"Options"_s, u"SysUser"_s), loginName());
+    for (const char16_t* sub : {u"TMP", u"RPT", u"BMP", u"0482/QW482.html"})
+        EXPECT_TRUE(QFileInfo::exists(sys + QString::fromUtf16(sub)))
+            << QString::fromUtf16(sub).toStdString();
+
+    // Someone edits the installation; running it again changes none of that.
+    ini.write(u"Options"_s, u"SysUser"_s, u"ANA"_s);
+    ini.write(u"Options"_s, u"SysVersion"_s, u"2.0"_s);
+    const Clock clock;
+    Session session(sink, clock);
+    session.settings = loadSettings(ini, false);
+    ASSERT_TRUE(openConnection(session, ini));
+    Db& db = session.db();
+    db.execute(u"UPDATE cont SET nombre = ? WHERE doc_id_d = ?"_s,
+               {u"D'ONOFRIO"_s, QString::fromUtf16(kDemoRuc)});
+    const int params = count(db, u"SELECT count(*) FROM param"_s);
+    EXPECT_GT(params, 0);
+
+    InstallResult second;
+    ASSERT_TRUE(initInstallation(sink, true, target, &second));
+    EXPECT_FALSE(second.createdSettings);
+    EXPECT_FALSE(second.createdDatabase);
+    EXPECT_EQ(ini.read(u"Options"_s, u"SysVersion"_s), u"2.0"_s);
+    EXPECT_EQ(
+        db.scalar(u"SELECT nombre FROM cont WHERE doc_id_d = ?"_s, {QString::fromUtf16(kDemoRuc)}).toString(),
+        u"D'ONOFRIO"_s);
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM cont"_s), 1);
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM param"_s), params);
+    // The demo user follows the settings' SysUser: ANA is added, the first user stays.
+    EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"0"_s);
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM claves"_s), 2);
+}
+
+TEST(Registration, RefusesBadInputWithAMessageAndWritesNothing) {
+    TestEnv env;
+    Db& db = env.db();
+    const Taxpayer good{u"10406958278"_s, u"D'ONOFRIO"_s, u"PEÑA"_s, u"JOSÉ"_s, QString(), 2, u"CONTADOR"_s};
+
+    struct Case {
+        QString ruc;
+        QString nombre;
+        int tipo;
+        QString usuario;
+        QString message;
+    };
+    const QList<Case> bad = {
+        {u"1040695827"_s, u"X"_s, 2, u"CONTADOR"_s, u"La longitud del RUC no es válida"_s},
+        {u"10406958270"_s, u"X"_s, 2, u"CONTADOR"_s, u"El número de RUC no es válido"_s},
+        {u"10406958278"_s, u"X"_s, 0, u"CONTADOR"_s, u"El tipo de ingreso no es válido"_s},
+        {u"10406958278"_s, u"X"_s, 2, u"  "_s, u"Debe ingresar el usuario"_s},
+    };
+    for (const Case& c : bad) {
+        env.sink.clear();
+        const Taxpayer t{c.ruc, QString(), QString(), QString(), c.nombre, c.tipo, c.usuario};
+        EXPECT_FALSE(registerTaxpayer(db, env.sink, t)) << c.message.toStdString();
+        EXPECT_EQ(env.sink.texts(), QStringList{c.message});
+    }
+    EXPECT_FALSE(registerTaxpayer(db, env.sink, {u"10406958278"_s, {}, {}, {}, u" "_s, 2, u"A"_s}));
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM cont"_s), 0);
+
+    // A good one is added, then edited in place; the full name is built when left empty.
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, good));
+    Taxpayer edited = good;
+    edited.nombre = u"OTRO NOMBRE"_s;
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, edited));
+    const QList<Taxpayer> all = taxpayers(db);
+    ASSERT_EQ(all.size(), 1);
+    EXPECT_EQ(all[0].apellidoP, u"D'ONOFRIO"_s);
+    EXPECT_EQ(all[0].nombre, u"OTRO NOMBRE"_s);
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, good));
+    EXPECT_EQ(taxpayers(db)[0].nombre, u"D'ONOFRIO PEÑA JOSÉ"_s);
+
+    env.sink.clear();
+    EXPECT_FALSE(registerUser(db, env.sink, {u"ANA"_s, u"2"_s}));
+    EXPECT_FALSE(registerUser(db, env.sink, {u" "_s, u"0"_s}));
+    EXPECT_EQ(env.sink.messages().size(), 2);
+    ASSERT_TRUE(registerUser(db, env.sink, {u"ANA"_s, u"1"_s}));
+    ASSERT_TRUE(registerUser(db, env.sink, {u"ANA"_s, u"0"_s}));
+    ASSERT_EQ(users(db).size(), 1);
+    EXPECT_EQ(users(db)[0].tipo, u"0"_s);
+}
