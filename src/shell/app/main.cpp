@@ -1,0 +1,43 @@
+// qw482: the module of form 0482. Started by the family launcher "Zemlanda".
+#include <QApplication>
+
+#include "shell/Startup.h"
+#include "shell/ui/MDIFrm.h"
+#include "shell/ui/MessageBoxSink.h"
+#include "shell/ui/SpanishTranslation.h"
+#include "shell/ui/WindowFactory.h"
+#include "startup/Clock.h"
+#include "startup/IniFile.h"
+#include "startup/Session.h"
+#include "startup/Settings.h"
+#include "startup/WindowFinder.h"
+#include "startup/X11WindowEnumerator.h"
+
+int main(int argc, char** argv) {
+    // The launcher check reads the X display's windows, so the module is an X client too (XWayland included).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qw482"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    zem::installSpanishTranslation(app);
+
+    zem::X11WindowEnumerator desktop;
+    const zem::cWindows windows(desktop);
+    zem::MessageBoxSink sink;
+    const zem::Clock clock;
+    zem::Session session(sink, clock);
+    session.gAnio = QStringLiteral("2006");
+
+    zem::SingleInstance instance;
+    if (!zem::checkLaunch(sink, windows, instance))
+        return 1;
+    if (!zem::loadMainSession(session, zem::IniFile(zem::settingsFilePath())))
+        return 1;
+
+    // The declaration window and the print dialog register here once they exist; until then stand-ins open.
+    zem::WindowFactory factory;
+    zem::MDIFrm main(session, factory);
+    main.show();
+    return QApplication::exec();
+}

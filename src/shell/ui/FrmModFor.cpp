@@ -1,0 +1,121 @@
+#include "shell/ui/FrmModFor.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "declaration/Deletion.h"
+#include "shell/DeclarationLists.h"
+#include "shell/ui/DeclarationGrid.h"
+#include "shell/ui/ModalWindow.h"
+#include "shell/ui/WindowFactory.h"
+#include "shell/ui/ZemStatBar.h"
+#include "startup/MessageSink.h"
+#include "startup/Session.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+DeclarationList listOf(const Session& s) {
+    return s.gEnviadas ? DeclarationList::Sent : DeclarationList::InPreparation;
+}
+
+}  // namespace
+
+FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar* statusBar, QWidget* parent)
+    : QDialog(parent), session_(session), windows_(windows), statusBar_(statusBar) {
+    setObjectName(u"frmModFor"_s);
+    const bool deleting = session.gModo == 3;
+    setWindowTitle(deleting ? u"Eliminar Formularios"_s : u"Modificar Formularios"_s);
+
+    frame_ = new QGroupBox(session.gEnviadas ? u"Declaraciones Enviadas"_s : u"Declaraciones"_s, this);
+    label_ = new QLabel(deleting ? u"Seleccione la Declaración que desea eliminar :"_s
+                                 : u"Seleccione la Declaración que desea modificar :"_s,
+                        frame_);
+    model_ = new DeclarationListModel(listOf(session), this);
+    grid_ = new DeclarationGrid(frame_);
+    grid_->setObjectName(u"grdContrib"_s);
+    grid_->setModel(model_);
+    auto* frameLayout = new QVBoxLayout(frame_);
+    frameLayout->addWidget(label_);
+    frameLayout->addWidget(grid_);
+
+    main_ = new QPushButton(deleting ? u"&Eliminar"_s : u"&Modificar"_s, this);
+    main_->setObjectName(u"cmdAccion0"_s);
+    close_ = new QPushButton(u"&Salir"_s, this);
+    close_->setObjectName(u"cmdAccion1"_s);
+    for (QPushButton* b : {main_, close_})
+        b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(main_);
+    buttons->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+    layout->addLayout(buttons);
+
+    connect(main_, &QPushButton::clicked, this, &FrmModFor::act);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(grid_, &DeclarationGrid::chosen, this, &FrmModFor::act);
+    connect(grid_, &DeclarationGrid::rowChanged, this, &FrmModFor::showRowInStatusBar);
+
+    reload();
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    resize(session.gEnviadas ? 860 : 700, 380);
+    grid_->setFocus();
+}
+
+void FrmModFor::reload() {
+    model_->setRows(declarationRows(session_.db(), sessionFilter(session_, listOf(session_))));
+    if (model_->rowCount() > 0)
+        grid_->setCurrentRow(0);
+}
+
+void FrmModFor::showRowInStatusBar(int row) {
+    const DeclarationRow* r = model_->rowAt(row);
+    if (!statusBar_ || !r)
+        return;
+    statusBar_->setNumDoc(r->ruc);
+    statusBar_->setNombre(r->nombre);
+    statusBar_->setAnio(r->periodoShown());
+    statusBar_->setFormulario(r->formulario);
+}
+
+void FrmModFor::act() {
+    const DeclarationRow* chosen = model_->rowAt(grid_->currentRow());
+    if (!chosen)
+        return;
+    const DeclarationRow row = *chosen;
+    const DeclarationList list = model_->list();
+    selectDeclaration(session_, row, list);
+
+    if (session_.gModo == 3) {
+        MessageSink& sink = session_.sink;
+        if (sink.ask(u"Se eliminarán todos los registros de la declaración "_s, u"Eliminar Formulario"_s,
+                     MsgButtons::OkCancel, MsgAnswer::Cancel, MsgIcon::Exclamation) != MsgAnswer::Ok)
+            return;
+        if (sink.ask(u"¿Confirma que va a eliminar la declaración?"_s, u"Eliminar Formulario"_s,
+                     MsgButtons::YesNo, MsgAnswer::No, MsgIcon::Question) != MsgAnswer::Yes)
+            return;
+        deleteDeclaration(session_, declarationKey(row, list));
+        reload();
+        return;
+    }
+
+    WaitCursor wait;
+    showModal(windows_.createDeclarationWindow(session_, this), &wait);
+    // The declaration may have been saved with another status meanwhile.
+    const int current = grid_->currentRow();
+    reload();
+    grid_->setCurrentRow(current);
+}
+
+}  // namespace zem

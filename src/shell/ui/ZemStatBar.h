@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace zem {
+
+// The family's status bar: five panels with the document number and the name of the chosen declarant, the
+// fiscal year, the form number and a numeric mode.
+class ZemStatBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit ZemStatBar(QWidget* parent = nullptr);
+
+    void setNumDoc(const QString& text);
+    void setNombre(const QString& text);
+    void setAnio(const QString& text);
+    void setFormulario(const QString& text);
+    void setModo(int mode);
+
+    QString numDoc() const { return numDoc_; }
+    QString nombre() const { return nombre_; }
+    QString anio() const { return anio_; }
+    QString formulario() const { return formulario_; }
+    int modo() const { return modo_; }
+
+private:
+    QLabel* panel(int minimumWidth, int stretch);
+
+    QString numDoc_, nombre_, anio_, formulario_;
+    int modo_ = 0;
+    QLabel* numDocLabel_;
+    QLabel* nombreLabel_;
+    QLabel* anioLabel_;
+    QLabel* formularioLabel_;
+    QLabel* modoLabel_;
+};
+
+}  // namespace zem
