@@ -1,0 +1,192 @@
+#include "RegisterPages.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "shell/Registration.h"
+#include "startup/MessageSink.h"
+#include "startup/Session.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTableView* listView(QStandardItemModel* model, QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setModel(model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QList<QStandardItem*> itemRow(const QStringList& texts) {
+    QList<QStandardItem*> items;
+    for (const QString& t : texts)
+        items << new QStandardItem(t);
+    return items;
+}
+
+}  // namespace
+
+TaxpayerPage::TaxpayerPage(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    model_ = new QStandardItemModel(this);
+    table_ = listView(model_, this);
+
+    ruc_ = new QLineEdit(this);
+    ruc_->setMaxLength(11);
+    ruc_->setValidator(new QRegularExpressionValidator(QRegularExpression(u"\\d{0,11}"_s), ruc_));
+    apellidoP_ = new QLineEdit(this);
+    apellidoM_ = new QLineEdit(this);
+    nombres_ = new QLineEdit(this);
+    nombre_ = new QLineEdit(this);
+    nombre_->setPlaceholderText(u"Se arma con los apellidos y nombres si se deja vacío"_s);
+    tipoIngreso_ = new QSpinBox(this);
+    tipoIngreso_->setRange(1, 9);
+    tipoIngreso_->setValue(2);
+    tipoIngreso_->setToolTip(u"2: rentas de personas naturales (formulario 0482)"_s);
+    usuario_ = new QComboBox(this);
+    usuario_->setEditable(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(u"&RUC:"_s, ruc_);
+    form->addRow(u"Apellido &paterno:"_s, apellidoP_);
+    form->addRow(u"Apellido &materno:"_s, apellidoM_);
+    form->addRow(u"N&ombres:"_s, nombres_);
+    form->addRow(u"Nombre &completo o razón social:"_s, nombre_);
+    form->addRow(u"&Tipo de ingreso:"_s, tipoIngreso_);
+    form->addRow(u"&Usuario:"_s, usuario_);
+
+    auto* fresh = new QPushButton(u"&Nuevo"_s, this);
+    auto* save = new QPushButton(u"&Grabar"_s, this);
+    connect(fresh, &QPushButton::clicked, this, &TaxpayerPage::clearForm);
+    connect(save, &QPushButton::clicked, this, &TaxpayerPage::save);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { loadRow(current.row()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(fresh);
+    buttons->addWidget(save);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    reload();
+    clearForm();
+}
+
+void TaxpayerPage::reload() {
+    model_->clear();
+    model_->setHorizontalHeaderLabels(
+        {u"RUC"_s, u"Apellidos y Nombres / Razón Social"_s, u"Tipo de ingreso"_s, u"Usuario"_s});
+    for (const Taxpayer& t : taxpayers(session_.db()))
+        model_->appendRow(itemRow({t.ruc, t.nombre, QString::number(t.tipoIngreso), t.usuario}));
+    table_->resizeColumnsToContents();
+
+    const QString typed = usuario_->currentText();
+    usuario_->clear();
+    for (const User& u : users(session_.db()))
+        usuario_->addItem(u.usuario);
+    usuario_->setCurrentText(typed.isEmpty() ? session_.usuario() : typed);
+}
+
+void TaxpayerPage::clearForm() {
+    table_->clearSelection();
+    for (QLineEdit* e : {ruc_, apellidoP_, apellidoM_, nombres_, nombre_})
+        e->clear();
+    tipoIngreso_->setValue(2);
+    usuario_->setCurrentText(session_.usuario());
+    ruc_->setFocus();
+}
+
+void TaxpayerPage::loadRow(int row) {
+    if (row < 0)
+        return;
+    const QString ruc = model_->item(row, 0)->text();
+    for (const Taxpayer& t : taxpayers(session_.db())) {
+        if (t.ruc != ruc)
+            continue;
+        ruc_->setText(t.ruc);
+        apellidoP_->setText(t.apellidoP);
+        apellidoM_->setText(t.apellidoM);
+        nombres_->setText(t.nombre1);
+        nombre_->setText(t.nombre);
+        tipoIngreso_->setValue(t.tipoIngreso);
+        usuario_->setCurrentText(t.usuario);
+    }
+}
+
+bool TaxpayerPage::save() {
+    Taxpayer t{ruc_->text(),    apellidoP_->text(),    apellidoM_->text(),     nombres_->text(),
+               nombre_->text(), tipoIngreso_->value(), usuario_->currentText()};
+    if (!registerTaxpayer(session_.db(), session_.sink, t))
+        return false;
+    session_.sink.info(u"El contribuyente "_s + t.ruc.trimmed() + u" fue grabado."_s, u"Zemlanda"_s);
+    reload();
+    return true;
+}
+
+UserPage::UserPage(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    model_ = new QStandardItemModel(this);
+    table_ = listView(model_, this);
+    usuario_ = new QLineEdit(this);
+    tipo_ = new QComboBox(this);
+    tipo_->addItem(u"0 - Ve todos los contribuyentes"_s, u"0"_s);
+    tipo_->addItem(u"1 - Ve solo los contribuyentes que registró"_s, u"1"_s);
+
+    auto* form = new QFormLayout;
+    form->addRow(u"&Usuario:"_s, usuario_);
+    form->addRow(u"&Tipo:"_s, tipo_);
+    auto* save = new QPushButton(u"&Grabar"_s, this);
+    connect(save, &QPushButton::clicked, this, &UserPage::save);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                usuario_->setText(model_->item(current.row(), 0)->text());
+                tipo_->setCurrentIndex(tipo_->findData(model_->item(current.row(), 1)->text()));
+            });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    reload();
+}
+
+void UserPage::reload() {
+    model_->clear();
+    model_->setHorizontalHeaderLabels({u"Usuario"_s, u"Tipo"_s});
+    for (const User& u : users(session_.db()))
+        model_->appendRow(itemRow({u.usuario, u.tipo}));
+    table_->resizeColumnsToContents();
+}
+
+bool UserPage::save() {
+    const User u{usuario_->text(), tipo_->currentData().toString()};
+    if (!registerUser(session_.db(), session_.sink, u))
+        return false;
+    reload();
+    Q_EMIT usersChanged();
+    return true;
+}
+
+}  // namespace zem
