@@ -35,7 +35,7 @@ QTableView* declarationView(DeclarationListModel* model, QWidget* parent) {
     view->setAlternatingRowColors(true);
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     return view;
 }
 
@@ -102,7 +102,7 @@ LauncherWindow::LauncherWindow(Session& session, QWidget* parent) : QWidget(pare
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
     reloadDeclarations();
-    resize(820, 600);
+    resize(900, 620);
 }
 
 void LauncherWindow::reloadDeclarations() {

@@ -43,7 +43,7 @@ QString header(Column c) {
         case Column::Correl:
             return u"Correlativo"_s;
         case Column::NOrden:
-            return u"Número de orden"_s;
+            return u"N° de orden"_s;
         case Column::Control:
             return u"Control"_s;
     }

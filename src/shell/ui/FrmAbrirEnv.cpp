@@ -59,7 +59,8 @@ FrmAbrirEnv::FrmAbrirEnv(Session& session, const WindowFactory& windows, ZemStat
     reload();
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    resize(860, 380);
+    grid_->horizontalHeader()->setStretchLastSection(false);
+    resize(880, 360);
     grid_->setFocus();
 }
 

@@ -61,7 +61,7 @@ FrmAcercade::FrmAcercade(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(400, 170)));
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
 }
 
 }  // namespace zem

@@ -69,7 +69,8 @@ FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar*
     reload();
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    resize(session.gEnviadas ? 860 : 700, 380);
+    grid_->horizontalHeader()->setStretchLastSection(false);
+    resize(session.gEnviadas ? 880 : 620, 360);
     grid_->setFocus();
 }
 

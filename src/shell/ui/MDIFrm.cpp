@@ -15,6 +15,7 @@
 #include "shell/ui/FrmModFor.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/ModalWindow.h"
+#include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/WindowFactory.h"
 #include "shell/ui/ZemStatBar.h"
 #include "startup/Session.h"
@@ -73,17 +74,18 @@ struct ToolButton {
     const char16_t* tooltip;  // empty: no tooltip
     QStyle::StandardPixmap icon;
     const char* themeIcon;
+    QIcon (*drawnIcon)();  // drawn when the style has no fitting standard icon
 };
 
 const QList<ToolButton>& toolButtons() {
     static const QList<ToolButton> buttons = {
-        {1, u"Nueva", QStyle::SP_FileIcon, "document-new"},
-        {2, u"Modifcar", QStyle::SP_FileDialogContentsView, "document-open"},
-        {3, u"Eliminar", QStyle::SP_TrashIcon, "edit-delete"},
-        {4, u"Imprimir", QStyle::SP_DriveFDIcon, "document-print"},
-        {5, u"Salir", QStyle::SP_DialogCloseButton, "application-exit"},
-        {7, u"Numero de orden", QStyle::SP_FileDialogDetailedView, "document-edit"},
-        {10, u"", QStyle::SP_DialogHelpButton, "help-contents"},
+        {1, u"Nueva", QStyle::SP_FileIcon, "document-new", nullptr},
+        {2, u"Modifcar", QStyle::SP_FileDialogContentsView, "document-open", nullptr},
+        {3, u"Eliminar", QStyle::SP_TrashIcon, "edit-delete", nullptr},
+        {4, u"Imprimir", QStyle::SP_CustomBase, "document-print", printerIcon},
+        {5, u"Salir", QStyle::SP_DialogCloseButton, "application-exit", nullptr},
+        {7, u"Numero de orden", QStyle::SP_CustomBase, "document-edit", orderNumberIcon},
+        {10, u"", QStyle::SP_DialogHelpButton, "help-contents", nullptr},
     };
     return buttons;
 }
@@ -143,7 +145,8 @@ void MDIFrm::buildToolbar() {
     for (const ToolButton& b : toolButtons()) {
         for (; next < b.index; ++next)
             toolbar_->addSeparator()->setObjectName(u"Button"_s + QString::number(next));
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.icon));
+        const QIcon fallback = b.drawnIcon ? b.drawnIcon() : style()->standardIcon(b.icon);
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon), fallback);
         QAction* action = toolbar_->addAction(icon, QString::fromUtf16(b.tooltip));
         action->setObjectName(u"Button"_s + QString::number(b.index));
         const int index = b.index;

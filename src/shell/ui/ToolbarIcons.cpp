@@ -1,0 +1,68 @@
+#include "shell/ui/ToolbarIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Paints on a 24 x 24 grid at both sizes.
+QIcon drawn(const std::function<void(QPainter&)>& paint) {
+    QIcon icon;
+    for (int size : {24, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 24.0, size / 24.0);
+        paint(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+const QColor kOutline(0x40, 0x40, 0x48);
+
+}  // namespace
+
+QIcon printerIcon() {
+    return drawn([](QPainter& p) {
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7.5, 2.5, 9, 8));  // paper going in
+        p.setBrush(QColor(0x9a, 0xa4, 0xb0));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 9), 2, 2);  // body
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 14.5, 11, 7));  // printed page
+        p.drawLine(QPointF(8.5, 17), QPointF(15.5, 17));
+        p.drawLine(QPointF(8.5, 19), QPointF(13.5, 19));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2e, 0xa0, 0x4a));
+        p.drawEllipse(QPointF(18.5, 12), 1.2, 1.2);  // power light
+    });
+}
+
+QIcon orderNumberIcon() {
+    return drawn([](QPainter& p) {
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(QColor(0xff, 0xf8, 0xdc));
+        p.drawRect(QRectF(4.5, 2.5, 15, 19));  // the receipt
+        QFont font(u"Sans"_s);
+        font.setPixelSize(9);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(QColor(0x1f, 0x4e, 0x9a));
+        p.drawText(QRectF(4.5, 3, 15, 10), Qt::AlignCenter, u"N°"_s);
+        p.setPen(QPen(kOutline, 1));
+        p.drawLine(QPointF(7, 15.5), QPointF(17, 15.5));
+        p.drawLine(QPointF(7, 18.5), QPointF(14, 18.5));
+    });
+}
+
+}  // namespace zem

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace zem {
+
+// Toolbar images the style has no standard icon for, drawn at 24 and 48 pixels.
+QIcon printerIcon();
+QIcon orderNumberIcon();
+
+}  // namespace zem
