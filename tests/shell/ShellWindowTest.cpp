@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -12,12 +14,17 @@
 #include "ShellFixtures.h"
 #include "declaration/FormCaption.h"
 #include "shell/DeclarationLists.h"
+#include "shell/Installation.h"
+#include "shell/Startup.h"
 #include "shell/ui/DeclarationGrid.h"
 #include "shell/ui/FrmModFor.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/MDIFrm.h"
+#include "shell/ui/Main.h"
 #include "shell/ui/WindowFactory.h"
 #include "shell/ui/ZemStatBar.h"
+#include "startup/IniFile.h"
+#include "startup/WindowFinder.h"
 #include "support/TestEnv.h"
 
 using namespace zem;
@@ -72,6 +79,39 @@ struct Shell {
 };
 
 }  // namespace
+
+TEST(MainWindow, StartsOnlyBesideTheLauncherOverTheInstalledDatabase) {
+    QTemporaryDir dir;
+    RecordingMessageSink sink;
+    const FixedClock clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0)));
+    const InstallTarget target{dir.filePath(u"cfg/QW000.INI"_s), dir.filePath(u"zem"_s)};
+    ASSERT_TRUE(initInstallation(sink, true, target));
+    const IniFile ini(target.settingsFile);
+    const WindowFactory windows;
+    FixedWindowEnumerator desktop({{u"Zemlanda"_s, false}});
+    const QString cwd = QDir::currentPath();
+
+    Session refused(sink, clock);
+    SingleInstance instance(dir.filePath(u"qw482.lock"_s));
+    EXPECT_FALSE(Main(refused, desktop, instance, ini, windows));
+    EXPECT_EQ(sink.messages().last().title, u"Error al ejecutar el módulo"_s);
+    EXPECT_FALSE(refused.gDB);  // nothing was opened
+
+    desktop.setWindows({{u"Zemlanda"_s, true}});
+    Session session(sink, clock);
+    const auto main = Main(session, desktop, instance, ini, windows);
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), u"0482  Declaración Pago Anual Impuesto a la Renta 1.0"_s);
+    EXPECT_EQ(main->statusBarZem()->anio(), u"2006"_s);
+    // The demonstration user is of kind "0": the demonstration taxpayer's declaration is listed.
+    addPrepared(session.db(), QString::fromUtf16(kDemoRuc));
+    const Seen list =
+        whileModal([&] { main->findChild<QAction*>(u"mnuModificar"_s)->trigger(); },
+                   [](QDialog* d) { EXPECT_EQ(static_cast<FrmModFor*>(d)->model()->rowCount(), 1); });
+    EXPECT_EQ(list.name, u"frmModFor"_s);
+    QDir::setCurrent(cwd);
+}
 
 TEST(MainWindow, EveryCommandOpensItsWindowWithItsCaption) {
     Shell shell;

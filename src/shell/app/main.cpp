@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "shell/Startup.h"
-#include "shell/ui/MDIFrm.h"
+#include "shell/ui/Main.h"
 #include "shell/ui/MessageBoxSink.h"
 #include "shell/ui/SpanishTranslation.h"
 #include "shell/ui/WindowFactory.h"
@@ -10,7 +10,6 @@
 #include "startup/IniFile.h"
 #include "startup/Session.h"
 #include "startup/Settings.h"
-#include "startup/WindowFinder.h"
 #include "startup/X11WindowEnumerator.h"
 
 int main(int argc, char** argv) {
@@ -22,22 +21,16 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     zem::installSpanishTranslation(app);
 
-    zem::X11WindowEnumerator desktop;
-    const zem::cWindows windows(desktop);
     zem::MessageBoxSink sink;
     const zem::Clock clock;
     zem::Session session(sink, clock);
-    session.gAnio = QStringLiteral("2006");
-
+    const zem::X11WindowEnumerator desktop;
     zem::SingleInstance instance;
-    if (!zem::checkLaunch(sink, windows, instance))
-        return 1;
-    if (!zem::loadMainSession(session, zem::IniFile(zem::settingsFilePath())))
-        return 1;
-
     // The declaration window and the print dialog register here once they exist; until then stand-ins open.
-    zem::WindowFactory factory;
-    zem::MDIFrm main(session, factory);
-    main.show();
+    zem::WindowFactory windows;
+
+    const auto main = zem::Main(session, desktop, instance, zem::IniFile(zem::settingsFilePath()), windows);
+    if (!main)
+        return 1;
     return QApplication::exec();
 }
