@@ -50,6 +50,16 @@ public:
         (*it)(context, box);
         return true;
     }
+    // Opens the window registered for a feeder over a box that the box table gives to no feeder: the exempt
+    // and non-taxable income assistants open the legal-norms register for their last lines, 539 and 540.
+    // False when nothing is registered for the feeder.
+    bool openFeeder(Feeder feeder, const FeederContext& context, int box) const {
+        const auto it = boxes_.find(feeder);
+        if (it == boxes_.end())
+            return false;
+        (*it)(context, box);
+        return true;
+    }
     bool openGrid(const FeederContext& context, GridEntry grid, const QString& mode,
                   const QVariantList& row) const {
         const auto it = grids_.find(grid);
