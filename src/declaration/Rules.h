@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -94,6 +95,10 @@ public:
     void seccion114();
     void seccionCuarta();
     void seccionAmazonia();
+    // The boxes each pair of section switches enables and disables.
+    static QList<int> lessorBoxes();
+    static QList<int> fourthCategoryBoxes();
+    static QList<int> amazoniaBoxes();
 
     // --- Focus ---------------------------------------------------------------------------------------------
     // A box gets the focus for editing: the display-format flag goes off (box 115 then shows its plain sum).

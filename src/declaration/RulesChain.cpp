@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "declaration/Rules.h"
 
 // The change chain: which rules follow a change of which box, and the sections that open and close with the
@@ -156,6 +158,18 @@ void Rules::onOptionChanged(OptionGroup group) {
     } else if (answer == QStringLiteral("2")) {
         DesAlquiler();
     }
+}
+
+QList<int> Rules::lessorBoxes() {
+    return {std::begin(kLessorBoxes), std::end(kLessorBoxes)};
+}
+
+QList<int> Rules::fourthCategoryBoxes() {
+    return {std::begin(kFourthBoxes), std::end(kFourthBoxes)};
+}
+
+QList<int> Rules::amazoniaBoxes() {
+    return {std::begin(kAmazoniaBoxes), std::end(kAmazoniaBoxes)};
 }
 
 void Rules::HabAlquiler() {

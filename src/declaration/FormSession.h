@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "data/Catalogue.h"
+#include "declaration/AnnexGrids.h"
+#include "declaration/Declaration.h"
+#include "declaration/FormOptions.h"
+#include "declaration/Rules.h"
+#include "declaration/Store.h"
+#include "declaration/Validation.h"
+
+namespace zem {
+
+struct Session;
+
+// Everything the declaration window does that is not a widget: the declaration with its rules, validation,
+// store, grids and option answers; opening it in the mode the main window chose (new, existing, sent); the
+// taxpayer choice; leaving the identification tab; the commands; and the questions asked before the window
+// closes. The window binds its widgets to declaration() and calls these operations.
+class FormSession : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FormSession(Session& session, QObject* parent = nullptr);
+    ~FormSession() override;
+
+    Session& session() const { return session_; }
+    Declaration& declaration() { return declaration_; }
+    Rules& rules() { return *rules_; }
+    Validation& validation() { return *validation_; }
+    DeclarationStore& store() { return *store_; }
+    AnnexGrids& grids() { return *grids_; }
+    FormOptions& options() { return *options_; }
+    QString caption() const;
+
+    // Opens the declaration the session's command values name: a new one (gModo 1), a sent one whose order
+    // number is registered (gRegistrar, gRUC, gCorrel) or one in preparation (gRUC). Reads the tax unit and
+    // the rates, refills the working tables, loads the boxes, the header, the answers and the grids, and
+    // sets the state of every box; a sent declaration is then locked whole (DesTodo). False when it could
+    // not be opened (the failure has been reported); the window then closes.
+    bool open();
+
+    bool isNew() const { return declaration_.entryMode() == 1; }
+    bool isSent() const { return declaration_.isSent(); }
+    // The caption of box 507, with its cap of 24 UIT.
+    QString caption507() const { return rules_->caption507(); }
+    // The withholding rate on dividends for the fiscal year, for the dividend entry window.
+    const QString& dividendRate() const { return dividendRate_; }
+
+    // The taxpayers a new declaration may be for (CmbRuc): RUC first, then the name.
+    QList<catalogue::ListEntry> taxpayers() const;
+    // The taxpayer chosen in the list: its RUC (the first 11 characters of the entry) and names.
+    void chooseTaxpayer(const QString& entry);
+    // Once the identification has been accepted the taxpayer can no longer change.
+    bool taxpayerLocked() const { return taxpayerLocked_; }
+
+    // Leaving the identification tab: for a new declaration the identification checks run first; false
+    // keeps the user there (validation().failedField() says where). On success the taxpayer is locked.
+    bool leaveIdentification();
+
+    // "&Grabar". A new declaration becomes an existing one once it has been saved.
+    bool save();
+    // "V&alidar": the collecting validation, whose findings the report viewer shows.
+    bool validate();
+    // "Archivo personalizado": the new declaration must not exist yet; it is saved, then the import starts
+    // (startImport) when the save went through or only the import itself was missing.
+    bool personalisedFile(const std::function<void()>& startImport);
+
+    // The questions asked before the window closes; true when it may close. A changed order number is
+    // verified and saved on Yes; a modified declaration is saved on Yes, kept open on Cancel.
+    bool closeRequested();
+
+    // A feeder or entry window was closed: whatever it changed must be saved before the window closes.
+    void feederClosed();
+    // An entry window of a grid was closed: the grid is read again, and a change counts as a modification.
+    void gridEntryClosed(AnnexGridKind kind);
+
+    // Locks every box of a sent declaration.
+    void DesTodo();
+
+Q_SIGNALS:
+    // A new declaration was saved: it now exists, and its taxpayer is shown rather than chosen.
+    void entryModeChanged();
+
+private:
+    void formatAmounts();
+    void lockFixedBoxes();
+    void applySections();
+
+    Session& session_;
+    Declaration declaration_;
+    std::unique_ptr<Rules> rules_;
+    std::unique_ptr<Validation> validation_;
+    std::unique_ptr<DeclarationStore> store_;
+    std::unique_ptr<AnnexGrids> grids_;
+    std::unique_ptr<FormOptions> options_;
+    QString dividendRate_;
+    bool taxpayerLocked_ = false;
+};
+
+}  // namespace zem
