@@ -1,54 +1,37 @@
-// zem0482: the batch tool of the module over the same code as the windows.
+// zem0482: the batch tool of the module, over the same code as the windows.
 #include <QCoreApplication>
-#include <QStringList>
-#include <cstdio>
 
-#include "shell/Installation.h"
-#include "shell/SendCommand.h"
-#include "startup/Clock.h"
-#include "startup/IniFile.h"
-#include "startup/MessageSink.h"
-#include "startup/Session.h"
+#include "Commands.h"
+#include "Output.h"
 
 namespace {
 
 using namespace Qt::StringLiterals;
 
-void print(const QString& text) {
-    std::fprintf(stdout, "%s\n", text.toUtf8().constData());
-}
-
-int usage() {
-    std::fprintf(stderr,
-                 "Uso: zem0482 init [--demo]   crea la configuración y la base de datos que falten\n"
-                 "     zem0482 send RUC        envía la declaración consistente del RUC\n");
-    return 2;
-}
-
-int init(bool demo) {
-    zem::StderrMessageSink sink;
-    zem::InstallResult result;
-    if (!zem::initInstallation(sink, demo, {}, &result))
-        return 1;
-    print(u"Configuración: "_s + result.settingsFile);
-    print(u"Instalación:   "_s + result.settings.gSysPath);
-    print(u"Base de datos: "_s + result.settings.gDBFile);
-    return 0;
-}
-
-int send(const QString& ruc) {
-    zem::StderrMessageSink sink;
-    const zem::Clock clock;
-    zem::Session session(sink, clock);
-    const zem::IniFile ini(zem::settingsFilePath());
-    session.settings = zem::loadSettings(ini, false);
-    if (!zem::openConnection(session, ini))
-        return 1;
-    QString correl;
-    if (!zem::sendByRuc(session, ruc, &correl))
-        return 1;
-    print(u"Declaración del RUC "_s + ruc.trimmed() + u" enviada con el correlativo "_s + correl);
-    return 0;
+int usage(int code) {
+    const QString text =
+        u"Uso: zem0482 ORDEN [opciones]\n"
+        "\n"
+        "  init [--demo]                         crea la configuración y la base de datos que falten\n"
+        "  taxpayer add RUC --paterno P --materno M --nombres N [--usuario U]\n"
+        "                                        registra un contribuyente\n"
+        "  user add NOMBRE --tipo T              registra un usuario (0 ve a todos, 1 solo a los suyos)\n"
+        "  compute [--uit N] CASILLA=VALOR ...   calcula una declaración nueva y muestra sus casillas\n"
+        "  save RUC [CASILLA=VALOR ...]          graba la declaración del RUC con esos valores\n"
+        "  show RUC [--correl C]                 muestra la declaración grabada (o la enviada)\n"
+        "  validate RUC                          verifica la declaración grabada\n"
+        "  list [--enviadas]                     lista las declaraciones que el usuario puede ver\n"
+        "  delete RUC [--correl C]               elimina la declaración (o la enviada)\n"
+        "  send RUC                              envía la declaración consistente\n"
+        "\n"
+        "Cada orden acepta --help; compute, show, validate y list aceptan --json.\n"
+        "Salida: 0 éxito, 1 inconsistencias encontradas, 2 rechazo o dato inválido."_s;
+    if (code == 0) {
+        zem::cli::printLine(text);
+    } else {
+        zem::cli::printError(text);
+    }
+    return code;
 }
 
 }  // namespace
@@ -56,12 +39,32 @@ int send(const QString& ruc) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.value(0) == u"init" && args.size() <= 2) {
-        if (args.size() == 2 && args[1] != u"--demo")
-            return usage();
-        return init(args.size() == 2);
-    }
-    if (args.value(0) == u"send" && args.size() == 2)
-        return send(args[1]);
-    return usage();
+    const QString command = args.value(0);
+    const QStringList rest = args.mid(1);
+    using namespace zem::cli;
+    if (command == u"init")
+        return cmdInit(rest);
+    if (command == u"taxpayer")
+        return cmdTaxpayer(rest);
+    if (command == u"user")
+        return cmdUser(rest);
+    if (command == u"compute")
+        return cmdCompute(rest);
+    if (command == u"save")
+        return cmdSave(rest);
+    if (command == u"show")
+        return cmdShow(rest);
+    if (command == u"validate")
+        return cmdValidate(rest);
+    if (command == u"list")
+        return cmdList(rest);
+    if (command == u"delete")
+        return cmdDelete(rest);
+    if (command == u"send")
+        return cmdSend(rest);
+    if (command == u"--help" || command == u"help")
+        return usage(kOk);
+    if (!command.isEmpty())
+        printError(u"Orden desconocida: "_s + command);
+    return usage(kRefused);
 }

@@ -1,0 +1,399 @@
+// compute, save, show, validate, list, delete, send: the declaration from the command line.
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include "Arguments.h"
+#include "CliSession.h"
+#include "Commands.h"
+#include "data/Documents.h"
+#include "data/Format.h"
+#include "declaration/BoxEntry.h"
+#include "declaration/BoxTable.h"
+#include "declaration/Declaration.h"
+#include "declaration/Deletion.h"
+#include "declaration/Rules.h"
+#include "declaration/Store.h"
+#include "declaration/StoredDeclaration.h"
+#include "declaration/Validation.h"
+#include "shell/DeclarationLists.h"
+#include "shell/SendCommand.h"
+
+namespace zem::cli {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Assignments = QList<QPair<int, QString>>;
+
+int refuse(const QString& message) {
+    printError(message);
+    return kRefused;
+}
+
+// Reads every BOX=VALUE word before anything is set, so that a bad word changes nothing.
+bool readAssignments(const QStringList& words, Assignments* out) {
+    for (const QString& w : words) {
+        int box = 0;
+        QString value;
+        if (!parseBoxAssignment(w, &box, &value)) {
+            printError(u"Argumento inválido «"_s + w +
+                       u"»: escriba CASILLA=VALOR, por ejemplo 107=340000."_s);
+            return false;
+        }
+        if (!boxInfo(box)) {
+            printError(u"La casilla "_s + boxCode(box) + u" no existe en el formulario 0482."_s);
+            return false;
+        }
+        out->append({box, value});
+    }
+    return true;
+}
+
+// Every box that holds a value, as the window shows it: the texts, the option answers and the payment fields.
+QList<QPair<QString, QString>> shownBoxes(const Declaration& d) {
+    QMap<int, QString> boxes;
+    for (int box : d.filledBoxes())
+        boxes.insert(box, d.text(box));
+    for (int g = 0; g <= static_cast<int>(OptionGroup::OptFideicomiso); ++g) {
+        const auto group = static_cast<OptionGroup>(g);
+        if (optionBox(group) != 0 && !d.option(group).isEmpty())
+            boxes.insert(optionBox(group), d.option(group));
+    }
+    const QPair<int, QString> payment[] = {
+        {598, d.paymentAmount()}, {599, d.paymentType()}, {15, d.paymentBank()}, {12, d.paymentCheque()}};
+    for (const auto& [box, value] : payment) {
+        if (!value.isEmpty())
+            boxes.insert(box, value);
+    }
+    QList<QPair<QString, QString>> out;
+    for (auto it = boxes.cbegin(); it != boxes.cend(); ++it)
+        out.append({boxCode(it.key()), it.value()});
+    return out;
+}
+
+// The RUC must be a declarant of this form that the current user may see.
+bool taxpayerVisible(CliSession& cli, const QString& ruc) {
+    Session& s = cli.session;
+    const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
+    QSqlQuery rows = s.db().select(q.sql, q.params);
+    while (rows.next()) {
+        if (rows.value(u"doc_id_d"_s).toString().trimmed() == ruc)
+            return true;
+    }
+    printError(u"El RUC "_s + ruc +
+               u" no está registrado como contribuyente de la declaración 0482 del usuario "_s + s.usuario() +
+               u'.');
+    return false;
+}
+
+DeclarationKey keyFor(const QString& ruc, const Arguments& a) {
+    DeclarationKey key;
+    key.ruc = ruc;
+    if (a.options.contains(u"--correl"_s)) {
+        key.sent = true;
+        key.correl = a.option(u"--correl"_s).trimmed();
+    }
+    return key;
+}
+
+QString noDeclaration(const DeclarationKey& key) {
+    return key.sent ? u"No existe la declaración enviada del RUC "_s + key.ruc + u" con el correlativo "_s +
+                          key.correl + u'.'
+                    : u"No existe la declaración del RUC "_s + key.ruc + u'.';
+}
+
+// The declaration model with its rules, validation and store over an open session.
+struct OpenDeclaration {
+    explicit OpenDeclaration(Session& s)
+        : rules(declaration, s.gUIT), validation(s, declaration, rules), store(s, declaration) {}
+    Declaration declaration;
+    Rules rules;
+    Validation validation;
+    DeclarationStore store;
+};
+
+}  // namespace
+
+int cmdCompute(const QStringList& words) {
+    const Arguments a = parseArguments(words, {u"--uit"_s}, {u"--json"_s});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 compute [--uit N] [--json] CASILLA=VALOR ...\n"
+            "Calcula una declaración nueva: asigna cada casilla en el orden dado, como si se digitara, y\n"
+            "muestra cada casilla con valor (CASILLA<TAB>TEXTO). Sin --uit la UIT sale del catálogo de la "
+            "base\n"
+            "configurada. CASILLA= deja la casilla vacía."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    Assignments assignments;
+    if (!readAssignments(a.positional, &assignments))
+        return kRefused;
+
+    QString uit = a.option(u"--uit"_s).trimmed();
+    CliSession cli;
+    if (a.options.contains(u"--uit"_s)) {
+        if (Val(uit) <= 0)
+            return refuse(u"La UIT debe ser un importe mayor que cero."_s);
+    } else {
+        if (!cli.open())
+            return kRefused;
+        uit = cli.session.gUIT;
+        if (uit.isEmpty())
+            return refuse(u"El catálogo de parámetros no tiene la UIT del ejercicio 2006."_s);
+    }
+    Declaration d;
+    Rules rules(d, uit);
+    for (const auto& [box, value] : assignments)
+        typeBox(rules, box, value);
+    printPairs(shownBoxes(d), a.has(u"--json"_s));
+    return kOk;
+}
+
+int cmdSave(const QStringList& words) {
+    const Arguments a = parseArguments(words, {}, {});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 save RUC [CASILLA=VALOR ...]\n"
+            "Abre la declaración del RUC (nueva si no existe), asigna las casillas como compute (también\n"
+            "respuestas, tipos de documento, nombres y forma de pago por su número de casilla), la graba y\n"
+            "muestra el mensaje de la grabación. Sale con 1 si quedó grabada con inconsistencias."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (a.positional.isEmpty())
+        return refuse(u"Uso: zem0482 save RUC [CASILLA=VALOR ...]"_s);
+    const QString ruc = a.positional[0].trimmed();
+    Assignments assignments;
+    if (!readAssignments(a.positional.mid(1), &assignments))
+        return kRefused;
+    CliSession cli;
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return kRefused;
+
+    OpenDeclaration od(cli.session);
+    const DeclarationKey key = keyFor(ruc, a);
+    bool opened = false;
+    if (declarationExists(cli.session.db(), key)) {
+        opened = od.store.open(key);
+    } else {
+        opened = od.store.startNew();
+        od.declaration.setRuc(ruc);
+        od.store.CargaNombre();
+    }
+    if (!opened) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    for (const auto& [box, value] : assignments)
+        typeBox(od.rules, box, value);
+    cli.sink.flushToStderr();
+    if (!od.store.GrabarForm(od.validation)) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    const QString message = cli.sink.lastText();
+    cli.sink.flushToStderr(true);
+    printLine(message);
+    return od.validation.inconsistent() ? kFinding : kOk;
+}
+
+int cmdShow(const QStringList& words) {
+    const Arguments a = parseArguments(words, {u"--correl"_s}, {u"--json"_s});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 show RUC [--correl C] [--json]\n"
+            "Muestra la declaración grabada (o la enviada con ese correlativo): una línea con la cabecera\n"
+            "(estado, fecha de proceso, rectificatoria y forma de pago) y cada casilla como CASILLA<TAB>VALOR."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (a.positional.size() != 1)
+        return refuse(u"Uso: zem0482 show RUC [--correl C]"_s);
+    const QString ruc = a.positional[0].trimmed();
+    CliSession cli;
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return kRefused;
+    const DeclarationKey key = keyFor(ruc, a);
+    const StoredDeclaration stored = readStoredDeclaration(cli.session.db(), key);
+    cli.sink.flushToStderr();
+    if (!stored.exists)
+        return refuse(noDeclaration(key));
+
+    QStringList shown = {u"estado"_s,    u"fec_pro"_s, u"rectifica"_s, u"bcolibrad"_s,
+                         u"nrocheque"_s, u"cheque"_s,  u"efectivo"_s};
+    if (key.sent)
+        shown << u"correl"_s << u"norden"_s << u"control"_s << u"fec_env"_s;
+    QList<QPair<QString, QString>> header;
+    for (const QString& column : shown) {
+        for (const auto& [name, value] : stored.header) {
+            if (name.compare(column, Qt::CaseInsensitive) == 0)
+                header.append({column, value});
+        }
+    }
+    if (a.has(u"--json"_s)) {
+        QJsonObject head, boxes;
+        for (const auto& [name, value] : header)
+            head.insert(name, value);
+        for (const auto& [box, value] : stored.boxes)
+            boxes.insert(box, value);
+        printJson(QJsonObject{{u"cabecera"_s, head}, {u"casillas"_s, boxes}});
+        return kOk;
+    }
+    QStringList line;
+    for (const auto& [name, value] : header)
+        line << name + u'=' + value;
+    printLine(line.join(u'\t'));
+    printPairs(stored.boxes, false);
+    return kOk;
+}
+
+int cmdValidate(const QStringList& words) {
+    const Arguments a = parseArguments(words, {}, {u"--json"_s});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 validate RUC [--json]\n"
+            "Verifica la declaración grabada: los avisos van a la salida de errores y cada inconsistencia,\n"
+            "una por línea, a la salida normal. Sale con 0 si es consistente, 1 si no, 2 si la "
+            "identificación\n"
+            "está incompleta."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (a.positional.size() != 1)
+        return refuse(u"Uso: zem0482 validate RUC"_s);
+    const QString ruc = a.positional[0].trimmed();
+    CliSession cli;
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return kRefused;
+    const DeclarationKey key = keyFor(ruc, a);
+    if (!declarationExists(cli.session.db(), key))
+        return refuse(noDeclaration(key));
+
+    OpenDeclaration od(cli.session);
+    od.validation.setReportViewer([](const QString&) {});
+    if (!od.store.open(key)) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    const bool consistent = od.validation.ValidaTodo(u"0"_s);
+    cli.sink.flushToStderr();
+    if (od.validation.failedField() != IdentField::None)
+        return kRefused;
+    if (a.has(u"--json"_s)) {
+        printJson(QJsonArray::fromStringList(od.validation.findings()));
+    } else {
+        for (const QString& finding : od.validation.findings())
+            printLine(finding);
+    }
+    return consistent ? kOk : kFinding;
+}
+
+int cmdList(const QStringList& words) {
+    const Arguments a = parseArguments(words, {}, {u"--enviadas"_s, u"--json"_s});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 list [--enviadas] [--json]\n"
+            "Lista las declaraciones en preparación (o las enviadas) de los contribuyentes que el usuario\n"
+            "puede ver: RUC, nombre, período, estado (y correlativo, fecha de envío y número de orden)."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (!a.positional.isEmpty())
+        return refuse(u"Uso: zem0482 list [--enviadas]"_s);
+    CliSession cli;
+    if (!cli.open())
+        return kRefused;
+    const bool sent = a.has(u"--enviadas"_s);
+    const QList<DeclarationRow> rows = declarationRows(
+        cli.session.db(),
+        sessionFilter(cli.session, sent ? DeclarationList::Sent : DeclarationList::InPreparation));
+    cli.sink.flushToStderr();
+    QJsonArray json;
+    for (const DeclarationRow& r : rows) {
+        QList<QPair<QString, QString>> fields = {{u"ruc"_s, r.ruc},
+                                                 {u"nombre"_s, r.nombre.trimmed()},
+                                                 {u"periodo"_s, r.periodoShown()},
+                                                 {u"estado"_s, QString::number(r.estado)}};
+        if (sent)
+            fields << QPair{u"correl"_s, r.correl} << QPair{u"fec_env"_s, r.fecEnv}
+                   << QPair{u"norden"_s, r.norden};
+        QStringList line;
+        QJsonObject o;
+        for (const auto& [name, value] : fields) {
+            line << value;
+            o.insert(name, value);
+        }
+        if (a.has(u"--json"_s)) {
+            json.append(o);
+        } else {
+            printLine(line.join(u'\t'));
+        }
+    }
+    if (a.has(u"--json"_s))
+        printJson(json);
+    return kOk;
+}
+
+int cmdDelete(const QStringList& words) {
+    const Arguments a = parseArguments(words, {u"--correl"_s}, {});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 delete RUC [--correl C]\n"
+            "Elimina la declaración en preparación del RUC con todos sus anexos (o la enviada con ese\n"
+            "correlativo), en una sola operación."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (a.positional.size() != 1)
+        return refuse(u"Uso: zem0482 delete RUC [--correl C]"_s);
+    const QString ruc = a.positional[0].trimmed();
+    CliSession cli;
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return kRefused;
+    const DeclarationKey key = keyFor(ruc, a);
+    if (!declarationExists(cli.session.db(), key))
+        return refuse(noDeclaration(key));
+    const bool ok = deleteDeclaration(cli.session, key);
+    cli.sink.flushToStderr();
+    if (!ok)
+        return kRefused;
+    printLine(u"Declaración del RUC "_s + ruc + u" eliminada."_s);
+    return kOk;
+}
+
+int cmdSend(const QStringList& words) {
+    const Arguments a = parseArguments(words, {}, {});
+    if (a.has(u"--help"_s)) {
+        printLine(
+            u"Uso: zem0482 send RUC\n"
+            "Envía la declaración consistente del RUC: la copia a las declaraciones enviadas con el "
+            "siguiente\n"
+            "correlativo y un código de control."_s);
+        return kOk;
+    }
+    if (!a.error.isEmpty())
+        return refuse(a.error);
+    if (a.positional.size() != 1)
+        return refuse(u"Uso: zem0482 send RUC"_s);
+    const QString ruc = a.positional[0].trimmed();
+    CliSession cli;
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return kRefused;
+    QString correl;
+    const bool ok = sendByRuc(cli.session, ruc, &correl);
+    cli.sink.flushToStderr();
+    if (!ok)
+        return kRefused;
+    printLine(u"Declaración del RUC "_s + ruc + u" enviada con el correlativo "_s + correl + u'.');
+    return kOk;
+}
+
+}  // namespace zem::cli

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the batch tool with its settings and data under a temporary home.
+class Tool {
+public:
+    Outcome operator()(const QStringList& args) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+        env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+        env.insert(u"USER"_s, u"CONTADOR"_s);
+        env.insert(u"LOGNAME"_s, u"CONTADOR"_s);
+        p.setProcessEnvironment(env);
+        p.start(QString::fromUtf8(ZEM0482_PATH), args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QTemporaryDir home;
+};
+
+}  // namespace
+
+TEST(Cli, ComputeShowsEveryBoxAsTheWindowDoes) {
+    Tool zem;
+    const Outcome r = zem({u"compute"_s, u"--uit"_s, u"3400"_s, u"107=340000"_s});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(u"507\t(68,000)\n"_s));
+    EXPECT_TRUE(r.out.contains(u"120\t52,428\n"_s));
+    EXPECT_TRUE(r.out.contains(u"146\t52,428\n"_s));
+    EXPECT_TRUE(r.out.startsWith(u"107\t340,000\n"_s));
+
+    // Clearing the only input empties every box that followed it.
+    EXPECT_EQ(zem({u"compute"_s, u"--uit"_s, u"3400"_s, u"107=340000"_s, u"107="_s}).out, QString());
+
+    // Without --uit and without an installation nothing can be read: a clear refusal, nothing written.
+    const Outcome none = zem({u"compute"_s, u"107=1"_s});
+    EXPECT_EQ(none.code, 2);
+    EXPECT_TRUE(none.err.contains(u"zem0482 init"_s));
+    EXPECT_FALSE(QFile::exists(zem.home.filePath(u"config/zem/QW000.INI"_s)));
+}
+
+TEST(Cli, ADeclarationFromInstallationToDeletion) {
+    Tool zem;
+    ASSERT_EQ(zem({u"init"_s}).code, 0);
+    ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
+    const Outcome added = zem({u"taxpayer"_s, u"add"_s, u"20100070970"_s, u"--paterno"_s, u"D'ONOFRIO"_s,
+                               u"--materno"_s, u"PÉREZ"_s, u"--nombres"_s, u"ANA"_s});
+    ASSERT_EQ(added.code, 0) << added.err.toStdString();
+
+    const QStringList boxes = {u"552=1"_s, u"554=0"_s,      u"005=0"_s,    u"027=2"_s,
+                               u"556=1"_s, u"560=0"_s,      u"561=0"_s,    u"025=01"_s,
+                               u"599=E"_s, u"107=340000"_s, u"180=52428"_s};
+    const Outcome saved = zem(QStringList{u"save"_s, u"20100070970"_s} + boxes);
+    ASSERT_EQ(saved.code, 0) << saved.err.toStdString();
+    EXPECT_EQ(saved.out, u"Toda la información del formulario fue grabada satisfactoriamente.\n"_s);
+    const QString first = zem({u"show"_s, u"20100070970"_s}).out;
+    ASSERT_EQ(zem({u"save"_s, u"20100070970"_s}).code, 0);  // reopened and saved again: the same rows
+    const QString second = zem({u"show"_s, u"20100070970"_s}).out;
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(first.contains(u"\n507\t-68000\n"_s));
+    EXPECT_TRUE(first.contains(u"\n801\tD'ONOFRIO\n"_s));
+    EXPECT_TRUE(first.startsWith(u"estado=0\t"_s));
+
+    EXPECT_EQ(zem({u"validate"_s, u"20100070970"_s}).code, 0);
+    // Emptying the amount to pay makes it inconsistent: saved with estado 9, the finding listed.
+    EXPECT_EQ(zem({u"save"_s, u"20100070970"_s, u"180="_s}).code, 1);
+    const Outcome findings = zem({u"validate"_s, u"20100070970"_s});
+    EXPECT_EQ(findings.code, 1);
+    EXPECT_TRUE(findings.out.startsWith(u"Ingrese el importe a pagar"_s));
+    EXPECT_TRUE(zem({u"show"_s, u"20100070970"_s}).out.startsWith(u"estado=9\t"_s));
+
+    const Outcome list = zem({u"list"_s});
+    EXPECT_TRUE(list.out.contains(u"20100070970\tD'ONOFRIO PÉREZ ANA\t2006\t9\n"_s))
+        << list.out.toStdString();
+    EXPECT_EQ(zem({u"send"_s, u"20100070970"_s}).code, 2);  // an inconsistent declaration cannot be sent
+
+    ASSERT_EQ(zem({u"delete"_s, u"20100070970"_s}).code, 0);
+    EXPECT_EQ(zem({u"list"_s}).out, QString());
+    EXPECT_EQ(zem({u"show"_s, u"20100070970"_s}).code, 2);
+}
+
+TEST(Cli, BadInputIsRefusedAndChangesNothing) {
+    Tool zem;
+    ASSERT_EQ(zem({u"init"_s, u"--demo"_s}).code, 0);
+    const QString demo = u"10406958278"_s;
+    EXPECT_EQ(zem({u"save"_s, demo, u"552=1"_s, u"999=5"_s}).code, 2);
+    EXPECT_EQ(zem({u"save"_s, demo, u"107:5"_s}).code, 2);
+    EXPECT_EQ(zem({u"list"_s}).out, QString());             // nothing was saved
+    EXPECT_EQ(zem({u"save"_s, u"20100070970"_s}).code, 2);  // not registered
+    EXPECT_EQ(zem({u"taxpayer"_s, u"add"_s, u"20100070971"_s, u"--paterno"_s, u"A"_s, u"--materno"_s, u"B"_s,
+                   u"--nombres"_s, u"C"_s})
+                  .code,
+              2);
+    const Outcome refused = zem({u"save"_s, demo, u"107=1000"_s});
+    EXPECT_EQ(refused.code, 2);  // the identification is incomplete
+    EXPECT_TRUE(refused.err.contains(u"Indique si la declaración es personal o sociedad conyugal"_s));
+    EXPECT_EQ(zem({u"frobnicate"_s}).code, 2);
+    EXPECT_EQ(zem({u"show"_s, demo, u"--bogus"_s}).code, 2);
+    EXPECT_EQ(zem({u"--help"_s}).code, 0);
+}
