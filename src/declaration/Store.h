@@ -50,10 +50,11 @@ public:
     // The declarant's names 801-803 from the contributor register, when the RUC is registered there.
     void CargaNombre();
 
-    // The save. For a declaration in preparation: ValIdent("1"), then in one transaction the header, every
-    // box row, ComparaMontos, the annex registers in their fixed order, the co-owners' boxes, the import
-    // marker and, after the silent validation ValidaTodo("2"), estado 0 or 9; then the message of the
-    // outcome. For a sent declaration only the order number after its verification.
+    // The save. For a declaration in preparation: ValIdent("1"), the silent validation ValidaTodo("2"), then
+    // in one transaction the header with estado 0 or 9, every box row, ComparaMontos, the annex registers in
+    // their fixed order, the co-owners' boxes and the import marker; then the message of the outcome, and the
+    // declaration counts as existing (entry mode 2). For a sent declaration only the order number after its
+    // verification.
     bool GrabarForm(DeclarationChecks& checks);
 
     // Why the last startNew/open/GrabarForm failed.
@@ -63,7 +64,7 @@ public:
     static const QList<int>& comparedBoxes();
 
 private:
-    bool writeDeclaration(DeclarationChecks& checks, bool* consistent);
+    bool writeDeclaration(bool consistent);
     bool writeHeader(const QVariant& estado, bool insert);
     QMap<int, QString> boxRows() const;
     bool ComparaMontos(int box);

@@ -58,8 +58,10 @@ bool DeclarationStore::GrabarForm(DeclarationChecks& checks) {
     key_.sent = false;
     key_.correl.clear();
 
-    bool consistent = false;
-    if (!session_.db().transaction([&] { return writeDeclaration(checks, &consistent); })) {
+    // The silent validation reads only the model and this connection's working tables, so it runs before the
+    // write: its advisories are shown without holding the database, and the header is written once.
+    const bool consistent = checks.ValidaTodo(u"2"_s);
+    if (!session_.db().transaction([&] { return writeDeclaration(consistent); })) {
         key_ = before;
         failure_ = Failure::Database;
         return false;
@@ -74,6 +76,9 @@ bool DeclarationStore::GrabarForm(DeclarationChecks& checks) {
             caption_);
     }
     declaration_.setModified(false);
+    // From now on the declaration exists: a second save from the same window edits it instead of being
+    // refused as a new declaration that already exists.
+    declaration_.setEntryMode(2);
     return true;
 }
 
@@ -118,7 +123,7 @@ bool DeclarationStore::writeHeader(const QVariant& estado, bool insert) {
         row.mid(5) + where.params);
 }
 
-bool DeclarationStore::writeDeclaration(DeclarationChecks& checks, bool* consistent) {
+bool DeclarationStore::writeDeclaration(bool consistent) {
     Db& db = session_.db();
     const store::Condition where = store::keyCondition(key_, true, false);
 
@@ -127,9 +132,8 @@ bool DeclarationStore::writeDeclaration(DeclarationChecks& checks, bool* consist
     if (!existing.isActive())
         return false;
     const bool found = existing.next();
-    const QVariant estado = found ? existing.value(0) : QVariant();
     existing.finish();
-    if (!writeHeader(estado, !found))
+    if (!writeHeader(consistent ? 0 : 9, !found))
         return false;
 
     // Every box row rewritten.
@@ -161,11 +165,7 @@ bool DeclarationStore::writeDeclaration(DeclarationChecks& checks, bool* consist
         if (!store::Graba_Patrimonial(db, t, key_))
             return false;
     }
-    if (!Grabo_Importa())
-        return false;
-
-    *consistent = checks.ValidaTodo(u"2"_s);
-    return writeHeader(*consistent ? 0 : 9, false);
+    return Grabo_Importa();
 }
 
 QMap<int, QString> DeclarationStore::boxRows() const {
