@@ -130,14 +130,17 @@ void Rules::onChange(int box) {
         case 539:
             Calcular200();
             break;
-        // Not when the change comes from the rule itself.
+        // Not when the change comes from the rule itself. The year's total income (518) follows them whoever
+        // writes them (an assistant, a register, a load of imported data).
         case 200:
             if (!in200_)
                 Calcular200();
+            Calcular518();
             break;
         case 201:
             if (!in201_)
                 Calcular201();
+            Calcular518();
             break;
         case 180:
             CalcularImporteTotal();

@@ -159,12 +159,14 @@ TEST_F(RulesTest, LoadFlagSuppressesTheChainAndAssistantTotalsDoNotReenter) {
     type(535, 100);
     type(536, 50);
     EXPECT_EQ(box(200), u"150"_s);
+    EXPECT_EQ(box(518), u"150"_s);  // the year's total income follows the exempt income
     d.setText(200, u"999"_s);  // a change from outside is brought back to the lines
     EXPECT_EQ(box(200), u"150"_s);
     type(537, -500);
     EXPECT_EQ(box(200), u"0"_s);
     type(530, 70);
     EXPECT_EQ(box(201), u"70"_s);
+    EXPECT_EQ(box(518), u"70"_s);
 }
 
 TEST_F(RulesTest, SectionsFollowTheirAnswersAndAmounts) {
