@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "Output.h"
+
 namespace zem::cli {
 
 using namespace Qt::StringLiterals;
@@ -25,6 +27,23 @@ Arguments parseArguments(const QStringList& words, const QStringList& valueOptio
         }
     }
     return a;
+}
+
+std::optional<int> readCommand(const Command& command, const QStringList& words, Arguments* arguments) {
+    *arguments = parseArguments(words, command.valueOptions, command.flags);
+    if (arguments->has(u"--help"_s)) {
+        printLine(u"Uso: "_s + command.usage + u'\n' + command.help);
+        return 0;
+    }
+    const qsizetype n = arguments->positional.size();
+    if (arguments->error.isEmpty() &&
+        (n < command.minPositional || (command.maxPositional >= 0 && n > command.maxPositional)))
+        arguments->error = u"Uso: "_s + command.usage;
+    if (!arguments->error.isEmpty()) {
+        printError(arguments->error);
+        return 2;
+    }
+    return std::nullopt;
 }
 
 bool parseBoxAssignment(const QString& word, int* box, QString* value) {

@@ -87,6 +87,12 @@ bool taxpayerVisible(CliSession& cli, const QString& ruc) {
     return false;
 }
 
+// Opens the session for a command on one taxpayer's declaration: the RUC must be visible to the user.
+bool openFor(CliSession& cli, const Arguments& a, QString* ruc) {
+    *ruc = a.positional.value(0).trimmed();
+    return cli.open() && taxpayerVisible(cli, *ruc);
+}
+
 DeclarationKey keyFor(const QString& ruc, const Arguments& a) {
     DeclarationKey key;
     key.ruc = ruc;
@@ -103,6 +109,18 @@ QString noDeclaration(const DeclarationKey& key) {
                     : u"No existe la declaración del RUC "_s + key.ruc + u'.';
 }
 
+// Opens the session for a command on a stored declaration (a sent one with --correl), which must exist.
+bool openExisting(CliSession& cli, const Arguments& a, DeclarationKey* key) {
+    QString ruc;
+    if (!openFor(cli, a, &ruc))
+        return false;
+    *key = keyFor(ruc, a);
+    if (declarationExists(cli.session.db(), *key))
+        return true;
+    printError(noDeclaration(*key));
+    return false;
+}
+
 // The declaration model with its rules, validation and store over an open session.
 struct OpenDeclaration {
     explicit OpenDeclaration(Session& s)
@@ -116,18 +134,18 @@ struct OpenDeclaration {
 }  // namespace
 
 int cmdCompute(const QStringList& words) {
-    const Arguments a = parseArguments(words, {u"--uit"_s}, {u"--json"_s});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 compute [--uit N] [--json] CASILLA=VALOR ...\n"
-            "Calcula una declaración nueva: asigna cada casilla en el orden dado, como si se digitara, y\n"
-            "muestra cada casilla con valor (CASILLA<TAB>TEXTO). Sin --uit la UIT sale del catálogo de la "
-            "base\n"
-            "configurada. CASILLA= deja la casilla vacía."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
+    static const Command command{
+        u"zem0482 compute [--uit N] [--json] CASILLA=VALOR ..."_s,
+        u"Calcula una declaración nueva: asigna cada casilla en el orden dado, como si se digitara, y\n"
+        "muestra cada casilla con valor (CASILLA<TAB>TEXTO). Sin --uit la UIT sale del catálogo de la base\n"
+        "configurada. CASILLA= deja la casilla vacía."_s,
+        {u"--uit"_s},
+        {u"--json"_s},
+        0,
+        -1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     Assignments assignments;
     if (!readAssignments(a.positional, &assignments))
         return kRefused;
@@ -153,25 +171,24 @@ int cmdCompute(const QStringList& words) {
 }
 
 int cmdSave(const QStringList& words) {
-    const Arguments a = parseArguments(words, {}, {});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 save RUC [CASILLA=VALOR ...]\n"
-            "Abre la declaración del RUC (nueva si no existe), asigna las casillas como compute (también\n"
-            "respuestas, tipos de documento, nombres y forma de pago por su número de casilla), la graba y\n"
-            "muestra el mensaje de la grabación. Sale con 1 si quedó grabada con inconsistencias."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.isEmpty())
-        return refuse(u"Uso: zem0482 save RUC [CASILLA=VALOR ...]"_s);
-    const QString ruc = a.positional[0].trimmed();
+    static const Command command{
+        u"zem0482 save RUC [CASILLA=VALOR ...]"_s,
+        u"Abre la declaración del RUC (nueva si no existe), asigna las casillas como compute (también\n"
+        "respuestas, tipos de documento, nombres y forma de pago por su número de casilla), la graba y\n"
+        "muestra el mensaje de la grabación. Sale con 1 si quedó grabada con inconsistencias."_s,
+        {},
+        {},
+        1,
+        -1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     Assignments assignments;
     if (!readAssignments(a.positional.mid(1), &assignments))
         return kRefused;
     CliSession cli;
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
+    QString ruc;
+    if (!openFor(cli, a, &ruc))
         return kRefused;
 
     OpenDeclaration od(cli.session);
@@ -202,21 +219,20 @@ int cmdSave(const QStringList& words) {
 }
 
 int cmdShow(const QStringList& words) {
-    const Arguments a = parseArguments(words, {u"--correl"_s}, {u"--json"_s});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 show RUC [--correl C] [--json]\n"
-            "Muestra la declaración grabada (o la enviada con ese correlativo): una línea con la cabecera\n"
-            "(estado, fecha de proceso, rectificatoria y forma de pago) y cada casilla como CASILLA<TAB>VALOR."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 1)
-        return refuse(u"Uso: zem0482 show RUC [--correl C]"_s);
-    const QString ruc = a.positional[0].trimmed();
+    static const Command command{
+        u"zem0482 show RUC [--correl C] [--json]"_s,
+        u"Muestra la declaración grabada (o la enviada con ese correlativo): una línea con la cabecera\n"
+        "(estado, fecha de proceso, rectificatoria y forma de pago) y cada casilla como CASILLA<TAB>VALOR."_s,
+        {u"--correl"_s},
+        {u"--json"_s},
+        1,
+        1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSession cli;
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
+    QString ruc;
+    if (!openFor(cli, a, &ruc))
         return kRefused;
     const DeclarationKey key = keyFor(ruc, a);
     const StoredDeclaration stored = readStoredDeclaration(cli.session.db(), key);
@@ -253,27 +269,22 @@ int cmdShow(const QStringList& words) {
 }
 
 int cmdValidate(const QStringList& words) {
-    const Arguments a = parseArguments(words, {}, {u"--json"_s});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 validate RUC [--json]\n"
-            "Verifica la declaración grabada: los avisos van a la salida de errores y cada inconsistencia,\n"
-            "una por línea, a la salida normal. Sale con 0 si es consistente, 1 si no, 2 si la "
-            "identificación\n"
-            "está incompleta."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 1)
-        return refuse(u"Uso: zem0482 validate RUC"_s);
-    const QString ruc = a.positional[0].trimmed();
+    static const Command command{
+        u"zem0482 validate RUC [--json]"_s,
+        u"Verifica la declaración grabada: los avisos van a la salida de errores y cada inconsistencia,\n"
+        "una por línea, a la salida normal. Sale con 0 si es consistente, 1 si no, 2 si la identificación\n"
+        "está incompleta."_s,
+        {},
+        {u"--json"_s},
+        1,
+        1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSession cli;
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
+    DeclarationKey key;
+    if (!openExisting(cli, a, &key))
         return kRefused;
-    const DeclarationKey key = keyFor(ruc, a);
-    if (!declarationExists(cli.session.db(), key))
-        return refuse(noDeclaration(key));
 
     OpenDeclaration od(cli.session);
     od.validation.setReportViewer([](const QString&) {});
@@ -295,18 +306,17 @@ int cmdValidate(const QStringList& words) {
 }
 
 int cmdList(const QStringList& words) {
-    const Arguments a = parseArguments(words, {}, {u"--enviadas"_s, u"--json"_s});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 list [--enviadas] [--json]\n"
-            "Lista las declaraciones en preparación (o las enviadas) de los contribuyentes que el usuario\n"
-            "puede ver: RUC, nombre, período, estado (y correlativo, fecha de envío y número de orden)."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (!a.positional.isEmpty())
-        return refuse(u"Uso: zem0482 list [--enviadas]"_s);
+    static const Command command{
+        u"zem0482 list [--enviadas] [--json]"_s,
+        u"Lista las declaraciones en preparación (o las enviadas) de los contribuyentes que el usuario\n"
+        "puede ver: RUC, nombre, período, estado (y correlativo, fecha de envío y número de orden)."_s,
+        {},
+        {u"--enviadas"_s, u"--json"_s},
+        0,
+        0};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSession cli;
     if (!cli.open())
         return kRefused;
@@ -342,50 +352,44 @@ int cmdList(const QStringList& words) {
 }
 
 int cmdDelete(const QStringList& words) {
-    const Arguments a = parseArguments(words, {u"--correl"_s}, {});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 delete RUC [--correl C]\n"
-            "Elimina la declaración en preparación del RUC con todos sus anexos (o la enviada con ese\n"
-            "correlativo), en una sola operación."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 1)
-        return refuse(u"Uso: zem0482 delete RUC [--correl C]"_s);
-    const QString ruc = a.positional[0].trimmed();
+    static const Command command{
+        u"zem0482 delete RUC [--correl C]"_s,
+        u"Elimina la declaración en preparación del RUC con todos sus anexos (o la enviada con ese\n"
+        "correlativo), en una sola operación."_s,
+        {u"--correl"_s},
+        {},
+        1,
+        1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSession cli;
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
+    DeclarationKey key;
+    if (!openExisting(cli, a, &key))
         return kRefused;
-    const DeclarationKey key = keyFor(ruc, a);
-    if (!declarationExists(cli.session.db(), key))
-        return refuse(noDeclaration(key));
     const bool ok = deleteDeclaration(cli.session, key);
     cli.sink.flushToStderr();
     if (!ok)
         return kRefused;
-    printLine(u"Declaración del RUC "_s + ruc + u" eliminada."_s);
+    printLine(u"Declaración del RUC "_s + key.ruc + u" eliminada."_s);
     return kOk;
 }
 
 int cmdSend(const QStringList& words) {
-    const Arguments a = parseArguments(words, {}, {});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 send RUC\n"
-            "Envía la declaración consistente del RUC: la copia a las declaraciones enviadas con el "
-            "siguiente\n"
-            "correlativo y un código de control."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 1)
-        return refuse(u"Uso: zem0482 send RUC"_s);
-    const QString ruc = a.positional[0].trimmed();
+    static const Command command{
+        u"zem0482 send RUC"_s,
+        u"Envía la declaración consistente del RUC: la copia a las declaraciones enviadas con el siguiente\n"
+        "correlativo y un código de control."_s,
+        {},
+        {},
+        1,
+        1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSession cli;
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
+    QString ruc;
+    if (!openFor(cli, a, &ruc))
         return kRefused;
     QString correl;
     const bool ok = sendByRuc(cli.session, ruc, &correl);

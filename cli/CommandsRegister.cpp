@@ -19,21 +19,20 @@ int refuse(const QString& message) {
 }  // namespace
 
 int cmdInit(const QStringList& words) {
-    const Arguments a = parseArguments(words, {}, {u"--demo"_s});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 init [--demo]\n"
-            "Crea el archivo de configuración (si falta), la carpeta de instalación con TMP/, RPT/ y BMP/, y "
-            "la\n"
-            "base de datos con sus tablas y el catálogo de parámetros. Con --demo registra además un usuario "
-            "que\n"
-            "ve a todos los contribuyentes y un contribuyente de demostración. Lo que ya existe no cambia."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (!a.positional.isEmpty())
-        return refuse(u"La orden init no lleva argumentos."_s);
+    static const Command command{
+        u"zem0482 init [--demo]"_s,
+        u"Crea el archivo de configuración (si falta), la carpeta de instalación con TMP/, RPT/ y BMP/, y "
+        u"la\n"
+        "base de datos con sus tablas y el catálogo de parámetros. Con --demo registra además un usuario "
+        "que\n"
+        "ve a todos los contribuyentes y un contribuyente de demostración. Lo que ya existe no cambia."_s,
+        {},
+        {u"--demo"_s},
+        0,
+        0};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
     CliSink sink;
     InstallResult result;
     const bool ok = initInstallation(sink, a.has(u"--demo"_s), {}, &result);
@@ -47,20 +46,19 @@ int cmdInit(const QStringList& words) {
 }
 
 int cmdTaxpayer(const QStringList& words) {
-    const Arguments a =
-        parseArguments(words, {u"--paterno"_s, u"--materno"_s, u"--nombres"_s, u"--usuario"_s}, {});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 taxpayer add RUC --paterno P --materno M --nombres N [--usuario U]\n"
-            "Registra (o actualiza) un contribuyente con RUC, rentas de cuarta y quinta categoría. El "
-            "usuario\n"
-            "por omisión es el de la configuración."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 2 || a.positional[0] != u"add"_s)
-        return refuse(u"Uso: zem0482 taxpayer add RUC --paterno P --materno M --nombres N [--usuario U]"_s);
+    static const Command command{
+        u"zem0482 taxpayer add RUC --paterno P --materno M --nombres N [--usuario U]"_s,
+        u"Registra (o actualiza) un contribuyente con RUC y rentas de cuarta y quinta categoría. El usuario\n"
+        "por omisión es el de la configuración."_s,
+        {u"--paterno"_s, u"--materno"_s, u"--nombres"_s, u"--usuario"_s},
+        {},
+        2,
+        2};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
+    if (a.positional[0] != u"add"_s)
+        return refuse(u"Uso: "_s + command.usage);
     CliSession cli;
     if (!cli.open())
         return kRefused;
@@ -80,17 +78,18 @@ int cmdTaxpayer(const QStringList& words) {
 }
 
 int cmdUser(const QStringList& words) {
-    const Arguments a = parseArguments(words, {u"--tipo"_s}, {});
-    if (a.has(u"--help"_s)) {
-        printLine(
-            u"Uso: zem0482 user add NOMBRE --tipo T\n"
-            "Registra (o actualiza) un usuario: tipo 0 ve a todos los contribuyentes, tipo 1 solo a los suyos."_s);
-        return kOk;
-    }
-    if (!a.error.isEmpty())
-        return refuse(a.error);
-    if (a.positional.size() != 2 || a.positional[0] != u"add"_s || !a.options.contains(u"--tipo"_s))
-        return refuse(u"Uso: zem0482 user add NOMBRE --tipo T"_s);
+    static const Command command{
+        u"zem0482 user add NOMBRE --tipo T"_s,
+        u"Registra (o actualiza) un usuario: tipo 0 ve a todos los contribuyentes, tipo 1 solo a los suyos."_s,
+        {u"--tipo"_s},
+        {},
+        2,
+        2};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
+    if (a.positional[0] != u"add"_s || !a.options.contains(u"--tipo"_s))
+        return refuse(u"Uso: "_s + command.usage);
     CliSession cli;
     if (!cli.open())
         return kRefused;
