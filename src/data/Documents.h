@@ -24,7 +24,7 @@ struct DocumentType {
                           // varying length: passports, alien cards), otherwise exactly `length`
 };
 
-// Positions of the usage flags of catalogue "044" (one "1"/"0" per list of document types). The seed
+// Positions of the usage flags of catalogue "044" (one "1"/"0" per list of document types). The starting
 // catalogue sets them; resources/seed/param/044.txt tells which types each list offers.
 namespace usage {
 inline constexpr int kSpouse = 49;            // box 235, the spouse

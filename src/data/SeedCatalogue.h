@@ -12,7 +12,8 @@ class Db;
 // Loads every row that is missing; rows already present are left as they are. One transaction.
 bool loadSeedCatalogue(Db& db);
 
-// The PARAM rows of the seed catalogue, each funcion built from its fields; empty when the data is damaged.
+// The PARAM rows of the starting catalogue, each funcion built from its fields; empty when the data is
+// damaged.
 struct SeedRow {
     QString numero;
     QString argumento;

@@ -31,7 +31,7 @@ bool installationExists(const InstallTarget& target = {});
 
 // Creates what is missing of an installation and leaves everything that exists as it is: the settings file
 // (SysPath, DBPath, DBName, SysUser = the login name, SysVersion), the directories TMP/, RPT/ and BMP/ under
-// SysPath, the help of the module, the database with the shared tables and the seed catalogue. With demo,
+// SysPath, the help of the module, the database with the shared tables and the starting catalogue. With demo,
 // also a user of kind "0" named after SysUser and a demonstration taxpayer (RUC 10406958278, income kind 2).
 // Errors are shown through the sink; false when the installation could not be completed.
 bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target = {},
