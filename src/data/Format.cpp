@@ -29,6 +29,15 @@ struct Decimal {
 };
 
 Decimal toDecimal(double value, int decimals) {
+    // Whole amounts below 10^15 are exact in a double: their digits need no rounding.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+        Decimal d;
+        if (magnitude != 0)
+            d.integer = QString::number(static_cast<qint64>(magnitude));
+        d.fraction = QString(decimals, u'0');
+        return d;
+    }
     const QString e = QString::number(std::fabs(value), 'e', 14);  // d.dddddddddddddde±XX
     const qsizetype ePos = e.indexOf(u'e');
     QString digits = e.left(1) + e.mid(2, ePos - 2);
@@ -63,6 +72,7 @@ Decimal toDecimal(double value, int decimals) {
 QString groupThousands(const QString& digits) {
     QString out;
     const qsizetype n = digits.size();
+    out.reserve(n + n / 3);
     for (qsizetype i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
             out.append(u',');
@@ -170,6 +180,10 @@ QString formatSection(const QString& section, double absValue) {
 }
 
 bool isDateMask(const QString& mask) {
+    // Number masks hold none of these letters; most calls end at the first look.
+    if (!mask.contains(u'd', Qt::CaseInsensitive) && !mask.contains(u'y', Qt::CaseInsensitive) &&
+        !mask.contains(u'h', Qt::CaseInsensitive) && !mask.contains(u'n', Qt::CaseInsensitive))
+        return false;
     const QString m = mask.toLower();
     return m.contains(u"dd"_s) || m.contains(u"yyyy"_s) || m.contains(u"hh"_s) || m.contains(u"nn"_s);
 }
@@ -210,6 +224,12 @@ QString Format(double value, const QString& mask) {
         return QString::number(value);
     if (mask.isEmpty())
         return QString::number(value, 'g', 15);
+    if (!mask.contains(u';')) {
+        // One section: a negative amount gets a leading minus.
+        if (value < 0 && !toDecimal(value, fractionPlaces(mask)).isZero())
+            return u'-' + formatSection(mask, -value);
+        return formatSection(mask, std::fabs(value));
+    }
     const QStringList sections = mask.split(u';');
     const QString& positive = sections[0];
     const bool negative = value < 0 && !toDecimal(value, fractionPlaces(positive)).isZero();
@@ -253,6 +273,22 @@ std::optional<double> parseAmount(const QString& text) {
         negative = t.startsWith(u'-');
         t = t.mid(1).trimmed();
     }
+    // Whole amounts of up to 15 digits are read digit by digit, exactly.
+    qint64 whole = 0;
+    int digits = 0;
+    bool simple = true;
+    for (QChar c : t) {
+        if (c >= u'0' && c <= u'9' && digits < 15) {
+            whole = whole * 10 + (c.unicode() - u'0');
+            ++digits;
+        } else if (c != u',') {
+            simple = false;
+            break;
+        }
+    }
+    if (simple && digits > 0)
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+
     QString plain;
     bool digit = false, point = false;
     for (QChar c : t) {
