@@ -4,6 +4,7 @@
 #include "data/Format.h"
 #include "declaration/Declaration.h"
 #include "declaration/FormCaption.h"
+#include "declaration/Rules.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Schema.h"
@@ -117,8 +118,8 @@ void AnnexGrids::Cuenta_y_Suma_Dividendos() {
     Db& db = session_.db();
     const double distributed = Val(Suma_Retencion(db, u"mto_distribuido"_s, u"TMP_F0476DIVID"_s));
     withheld_ = Format(Val(Suma_Retencion(db, u"mto_retenido"_s, u"TMP_F0476DIVID"_s)), kWhole);
-    // Box 118 is the total of the dividends received: empty when there is none.
-    declaration_.setText(118, Format(distributed, u"##########"_s));
+    // Box 118 is the total of the dividends received: empty when there is none, shown like every amount.
+    declaration_.setText(118, Rules::formaText(118, Format(distributed, u"##########"_s)));
     setSummary(AnnexGridKind::Dividends,
                u"Cantidad de Retenciones: "_s + QString::number(grid(AnnexGridKind::Dividends).count()),
                Format(distributed, kWhole));

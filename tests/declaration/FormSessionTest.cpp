@@ -264,7 +264,7 @@ TEST_F(FormSessionTest, GridsCountTotalAndDeleteOnlyTheChosenRowAfterConfirming)
     EXPECT_EQ(grids.countText(AnnexGridKind::Dividends), u"Cantidad de Retenciones: 2"_s);
     EXPECT_EQ(grids.totalText(AnnexGridKind::Dividends), u"1,500"_s);
     EXPECT_EQ(grids.withheldText(), u"62"_s);
-    EXPECT_EQ(d.text(118), u"1500"_s);
+    EXPECT_EQ(d.text(118), u"1,500"_s);
     EXPECT_EQ(d.text(518), u"1,500"_s);  // the chain follows box 118
 
     env.sink.setNextAnswer(MsgAnswer::No);
@@ -272,7 +272,7 @@ TEST_F(FormSessionTest, GridsCountTotalAndDeleteOnlyTheChosenRowAfterConfirming)
     env.sink.setNextAnswer(MsgAnswer::Yes);
     EXPECT_TRUE(grids.Eliminar_Dividendos(1));
     EXPECT_EQ(grids.grid(AnnexGridKind::Dividends).value(0, u"fec_retenida"_s), u"10/05/2006"_s);
-    EXPECT_EQ(d.text(118), u"1000"_s);
+    EXPECT_EQ(d.text(118), u"1,000"_s);
 
     // Co-owners: a row must be chosen, and at most 50 may be added.
     exec(u"INSERT INTO TMP_F0480CONDOMI (tip_doc_con, num_ruc) VALUES ('6', '20100123453')"_s);

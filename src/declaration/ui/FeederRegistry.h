@@ -38,8 +38,12 @@ public:
     using GridOpener =
         std::function<void(const FeederContext& context, const QString& mode, const QVariantList& row)>;
 
+    // Opens, modally, the import of the personalised file into the open declaration.
+    using ImportOpener = std::function<void(const FeederContext& context)>;
+
     void setBoxOpener(Feeder feeder, BoxOpener opener) { boxes_.insert(feeder, std::move(opener)); }
     void setGridOpener(GridEntry grid, GridOpener opener) { grids_.insert(grid, std::move(opener)); }
+    void setImportOpener(ImportOpener opener) { import_ = std::move(opener); }
 
     // False when nothing is registered for the box's feeder (the window then tells the user).
     bool openBox(const FeederContext& context, int box) const {
@@ -69,9 +73,17 @@ public:
         return true;
     }
 
+    bool openImport(const FeederContext& context) const {
+        if (!import_)
+            return false;
+        import_(context);
+        return true;
+    }
+
 private:
     QHash<Feeder, BoxOpener> boxes_;
     QHash<GridEntry, GridOpener> grids_;
+    ImportOpener import_;
 };
 
 }  // namespace zem

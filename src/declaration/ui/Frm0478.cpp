@@ -1,0 +1,435 @@
+#include "declaration/ui/Frm0478.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "data/ui/CatalogueCombo.h"
+#include "declaration/BoxTable.h"
+#include "declaration/ui/AnnexGridPanel.h"
+#include "declaration/ui/BoxFields.h"
+#include "declaration/ui/ConsistencyReport.h"
+#include "declaration/ui/FeederRegistry.h"
+#include "declaration/ui/FormaDePagoZEM.h"
+#include "declaration/ui/OptionButtons.h"
+#include "startup/MessageSink.h"
+#include "startup/Session.h"
+#include "startup/Utility.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, QWidget* parent)
+    : QDialog(parent), session_(session), feeders_(feeders), form_(session) {
+    setObjectName(u"Frm0478"_s);
+    setWindowTitle(form_.caption());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    opened_ = form_.open();
+
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(u"SSTab1"_s);
+    tabs_->addTab(identificationPage(), u"Identificación"_s);
+    tabs_->addTab(incomePage(), u"Determinación de la Renta Imponible"_s);
+    tabs_->addTab(debtPage(), u"Determinación de la Deuda"_s);
+    tabs_->addTab(complementaryPage(), u"Información Complementaria"_s);
+    tabs_->addTab(additionalPage(), u"Información Adicional"_s);
+    layout->addWidget(tabs_, 1);
+
+    txtAyuda_ = new QPlainTextEdit(this);
+    txtAyuda_->setObjectName(u"TxtAyuda"_s);
+    txtAyuda_->setReadOnly(true);
+    txtAyuda_->setFocusPolicy(Qt::NoFocus);
+    txtAyuda_->setFixedHeight(txtAyuda_->fontMetrics().lineSpacing() * 3 + 12);
+    layout->addWidget(txtAyuda_);
+
+    auto* buttons = new QHBoxLayout;
+    const QString texts[] = {u"&Grabar"_s, u"V&alidar"_s, u"&Salir"_s, u"Archivo personalizado"_s};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QPushButton(texts[i], this);
+        b->setObjectName(u"Cmdgeneral"_s + QString::number(i));
+        b->setAutoDefault(false);
+        b->setMinimumWidth(110);
+        connect(b, &QPushButton::clicked, this, [this, i] { general(i); });
+        commands_ << b;
+    }
+    buttons->addWidget(commands_[0]);
+    buttons->addWidget(commands_[1]);
+    buttons->addWidget(commands_[3]);
+    buttons->addStretch(1);
+    buttons->addWidget(commands_[2]);
+    layout->addLayout(buttons);
+
+    bindModel();
+    showIdentification();
+    for (int g = 0; g <= static_cast<int>(OptionGroup::OptFideicomiso); ++g)
+        showOption(static_cast<OptionGroup>(g));
+    for (int k = 0; k < 4; ++k)
+        showSummary(static_cast<AnnexGridKind>(k));
+    form_.validation().setReportViewer([this](const QString&) {
+        showConsistencyReport(this, form_.caption(), form_.validation().findings().join(u'\n'));
+    });
+    connect(tabs_, &QTabWidget::currentChanged, this, &Frm0478::onTabChanged);
+    resize(1120, 780);
+}
+
+Frm0478::~Frm0478() = default;
+
+void Frm0478::bindModel() {
+    Declaration& d = form_.declaration();
+    connect(&d, &Declaration::boxChanged, this, &Frm0478::showBox);
+    connect(&d, &Declaration::boxStateChanged, this, &Frm0478::showState);
+    connect(&d, &Declaration::optionChanged, this, [this](OptionGroup g) {
+        showOption(g);
+        showOptionDependents();
+    });
+    connect(&d, &Declaration::identificationChanged, this, &Frm0478::showIdentification);
+    connect(&d, &Declaration::orderNumberChanged, this, [this, &d] {
+        if (txtOrden_->text() != d.orderNumber())
+            txtOrden_->setText(d.orderNumber());
+        if (txtVerifica_->text() != d.verifyDigits())
+            txtVerifica_->setText(d.verifyDigits());
+    });
+    connect(&d, &Declaration::patrimonialTotalChanged, this,
+            [this, &d] { txtTotal_->setText(d.patrimonialTotal()); });
+    connect(&form_, &FormSession::entryModeChanged, this, &Frm0478::showIdentification);
+    connect(&form_.grids(), &AnnexGrids::summaryChanged, this, &Frm0478::showSummary);
+    txtOrden_->setText(d.orderNumber());
+    txtVerifica_->setText(d.verifyDigits());
+}
+
+void Frm0478::showBox(int box) {
+    const Declaration& d = form_.declaration();
+    if (QLineEdit* f = fields_.value(box)) {
+        const QString text = d.text(box);
+        if (f->text() != text)
+            f->setText(text);
+        return;
+    }
+    if (typeLists_.contains(box)) {
+        showTypeList(box);
+    } else if (box == 25 && cboProfesion_) {
+        ui::selectCode(*cboProfesion_, d.text(25), 2);
+    } else if (box == 234 && mkeFecNac_) {
+        mkeFecNac_->setText(d.text(234));
+    }
+}
+
+void Frm0478::showState(int box) {
+    const Declaration& d = form_.declaration();
+    if (typeLists_.contains(box)) {
+        typeLists_.value(box)->setEnabled(d.isEnabled(box));
+        showTypeList(box);
+        return;
+    }
+    if (box == 25 && cboProfesion_)
+        cboProfesion_->setEnabled(d.isEnabled(25));
+    if (box == 234 && mkeFecNac_)
+        mkeFecNac_->setEnabled(d.isEnabled(234));
+    QLineEdit* f = fields_.value(box);
+    if (!f)
+        return;
+    bool enabled = d.isEnabled(box);
+    // A document number waits for its type.
+    for (auto it = numberOfType_.cbegin(); it != numberOfType_.cend(); ++it) {
+        if (it.value() == box)
+            enabled = enabled && !d.text(it.key()).trimmed().isEmpty();
+    }
+    const bool locked = d.isLocked(box);
+    f->setEnabled(enabled);
+    f->setReadOnly(locked);
+    f->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    QPalette p = palette();
+    if (locked)
+        p.setColor(QPalette::Base, palette().color(QPalette::Window));
+    f->setPalette(p);
+}
+
+void Frm0478::showTypeList(int typeBox) {
+    QComboBox* combo = typeLists_.value(typeBox);
+    if (!combo)
+        return;
+    const QString code = form_.declaration().text(typeBox).trimmed();
+    {
+        const QSignalBlocker block(combo);
+        ui::selectCode(*combo, code, 2);
+    }
+    // The number box takes the length and the characters of the type.
+    auto* number = qobject_cast<BoxTextField*>(fields_.value(numberOfType_.value(typeBox)));
+    if (!number)
+        return;
+    const int length = combo->currentData(ui::LengthRole).toInt();
+    number->setMaxLength(length > 0 ? length : 15);
+    const QString kind = combo->currentData(ui::DataKindRole).toString();
+    number->setKeyFilter(kind.isEmpty() || kind == u"0"_s ? util::FiltraDocumento : util::FiltraCodigo);
+    showState(number->box());
+}
+
+void Frm0478::showOption(OptionGroup group) {
+    if (OptionButtons* b = options_.value(static_cast<int>(group)))
+        b->setCode(form_.declaration().option(group));
+}
+
+void Frm0478::showOptionDependents() {
+    const Declaration& d = form_.declaration();
+    const bool sent = form_.isSent();
+    const auto yes = [&d](OptionGroup g) { return d.option(g) == u"1"_s; };
+    for (OptionButtons* b : std::as_const(options_))
+        b->setEnabled(!sent);
+    commands_[3]->setEnabled(!sent && yes(OptionGroup::optSom));
+    const auto panel = [this, sent](AnnexGridKind kind, bool on) {
+        AnnexGridPanel* p = gridPanel(kind);
+        if (!p)
+            return;
+        p->view()->setEnabled(on || kind == AnnexGridKind::Dividends);
+        for (int i = 0; p->button(i); ++i)
+            p->button(i)->setEnabled(on && !sent);
+    };
+    panel(AnnexGridKind::Dividends, !sent);
+    panel(AnnexGridKind::ForeignInvestments, yes(OptionGroup::OptExtranjero));
+    panel(AnnexGridKind::Trusts, yes(OptionGroup::OptFideicomiso));
+    panel(AnnexGridKind::CoOwners, yes(OptionGroup::optCondomino));
+}
+
+void Frm0478::showIdentification() {
+    const Declaration& d = form_.declaration();
+    const bool choosing = form_.isNew() && !form_.isSent();
+    cmbRuc_->setVisible(choosing);
+    cmbRuc_->setEnabled(choosing && !form_.taxpayerLocked());
+    txtNumRuc_->setVisible(!choosing);
+    txtNumRuc_->setText(d.ruc());
+    if (choosing && cmbRuc_->currentText().left(11).trimmed() != d.ruc()) {
+        const int at = cmbRuc_->findData(d.ruc());
+        cmbRuc_->setCurrentIndex(at < 0 ? 0 : at);
+    }
+    orderFrame_->setVisible(form_.isSent());
+    payment_->setEnabled(!form_.isSent());
+}
+
+void Frm0478::showHelp(int box) {
+    const BoxInfo* info = boxInfo(box);
+    if (!info)
+        return;
+    const QString caption = box == 507 ? form_.caption507() : info->caption;
+    txtAyuda_->setPlainText(u"Casilla "_s + boxCode(box) + u" - "_s + caption + u'\n' + info->help);
+}
+
+void Frm0478::showSummary(AnnexGridKind kind) {
+    AnnexGridPanel* p = gridPanel(kind);
+    if (!p)
+        return;
+    const AnnexGrids& g = form_.grids();
+    p->setSummary(g.countText(kind), g.totalText(kind),
+                  kind == AnnexGridKind::Dividends ? g.withheldText() : QString());
+}
+
+void Frm0478::chooseOption(OptionGroup group, const QString& code) {
+    form_.options().choose(group, code);
+    showOption(group);  // an answer the user took back shows again
+    showOptionDependents();
+}
+
+void Frm0478::chooseDate() {
+    Declaration& d = form_.declaration();
+    const QString date = mkeFecNac_->date();
+    if (date == d.text(234))
+        return;
+    if (date.isEmpty() || util::ValidaFecha(date, u"01/01/1850"_s, QDate(2500, 1, 1))) {
+        d.setText(234, date);
+        return;
+    }
+    session_.sink.error(
+        u"La fecha de nacimiento no es válida: registre una fecha entre el 01/01/1850 y el "
+        "01/01/2500."_s,
+        form_.caption());
+    mkeFecNac_->setText(d.text(234));
+}
+
+void Frm0478::openFeeder(int box) {
+    if (box == 118) {
+        // The dividends received are itemised in their own grid.
+        tabs_->setCurrentIndex(4);
+        if (tabs_->currentIndex() == 4)
+            additionalTabs_->setCurrentIndex(3);
+        return;
+    }
+    const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+    if (!feeders_.openBox(context, box)) {
+        session_.sink.info(
+            u"El detalle de la casilla "_s + boxCode(box) + u" aún no puede registrarse en esta versión."_s,
+            form_.caption());
+        return;
+    }
+    form_.feederClosed();
+}
+
+void Frm0478::refreshGrid(AnnexGridKind kind) {
+    form_.grids().Get(kind);
+}
+
+void Frm0478::gridCommand(AnnexGridKind kind, int index) {
+    AnnexGrids& grids = form_.grids();
+    const int row = gridPanel(kind)->currentRow();
+    static const GridEntry kEntries[] = {GridEntry::Dividends, GridEntry::ForeignInvestments,
+                                         GridEntry::Trusts, GridEntry::CoOwners};
+    const GridEntry entry = kEntries[static_cast<int>(kind)];
+    const auto open = [&](const QString& mode, const QVariantList& key) {
+        session_.registerMode = mode;
+        const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+        if (!feeders_.openGrid(context, entry, mode, key)) {
+            session_.sink.info(u"El registro de este detalle aún no está disponible en esta versión."_s,
+                               form_.caption());
+            return;
+        }
+        form_.gridEntryClosed(kind);
+    };
+    bool deleted = false;
+    if (kind == AnnexGridKind::CoOwners) {
+        if (index == 0 && grids.canAddCoOwner())
+            open(u"NUEVO"_s, {});
+        if (index == 1)
+            deleted = grids.Eliminar_Condomino(row);
+    } else if (index == 0) {
+        open(u"NUEVO"_s, {});
+    } else if (index == 1) {
+        if (grids.canModify(kind))
+            open(u"MODIFICA"_s, grids.grid(kind).key(row < 0 ? 0 : row));
+    } else if (index == 2) {
+        switch (kind) {
+            case AnnexGridKind::Dividends:
+                deleted = grids.Eliminar_Dividendos(row);
+                break;
+            case AnnexGridKind::ForeignInvestments:
+                deleted = grids.Eliminar_Extranjero(row);
+                break;
+            default:
+                deleted = grids.Eliminar_Fideicomiso(row);
+                break;
+        }
+    }
+    if (deleted)
+        form_.declaration().setModified(true);
+}
+
+void Frm0478::general(int index) {
+    switch (index) {
+        case 0:
+            form_.save();
+            break;
+        case 1:
+            form_.validate();
+            break;
+        case 2:
+            reject();
+            return;
+        case 3:
+            form_.personalisedFile([this] {
+                const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+                if (feeders_.openImport(context)) {
+                    form_.feederClosed();
+                    form_.grids().refreshAll();
+                } else {
+                    session_.sink.info(
+                        u"La importación del archivo personalizado aún no está disponible en esta versión."_s,
+                        form_.caption());
+                }
+            });
+            break;
+        default:
+            return;
+    }
+    if (form_.validation().failedField() != IdentField::None)
+        focusIdentField();
+}
+
+void Frm0478::onTabChanged(int index) {
+    if (index == currentTab_)
+        return;
+    if (currentTab_ == 0 && !form_.leaveIdentification()) {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(0);
+        focusIdentField();
+        return;
+    }
+    currentTab_ = index;
+    showIdentification();
+}
+
+void Frm0478::focusIdentField() {
+    {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(0);
+        currentTab_ = 0;
+    }
+    QWidget* target = nullptr;
+    switch (form_.validation().failedField()) {
+        case IdentField::Declarant:
+            target = cmbRuc_->isVisible() ? cmbRuc_ : nullptr;
+            break;
+        case IdentField::DeclarationType:
+            target = options_.value(static_cast<int>(OptionGroup::optPor))->button(0);
+            break;
+        case IdentField::PersonalisedFile:
+            target = options_.value(static_cast<int>(OptionGroup::optSom))->button(0);
+            break;
+        case IdentField::Replacement:
+            target = options_.value(static_cast<int>(OptionGroup::OptRectifica))->button(0);
+            break;
+        case IdentField::Telephone:
+            target = fields_.value(28);
+            break;
+        case IdentField::None:
+            break;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void Frm0478::reject() {
+    if (!opened_) {
+        QDialog::reject();
+        return;
+    }
+    if (closing_)
+        return;
+    closing_ = true;
+    const bool close = form_.closeRequested();
+    closing_ = false;
+    if (!close) {
+        if (form_.validation().failedField() != IdentField::None)
+            focusIdentField();
+        return;
+    }
+    QDialog::reject();
+}
+
+void Frm0478::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter moves on as Tab does; on a button it presses it.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            focusNextChild();
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Frm0478::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!opened_)
+        QMetaObject::invokeMethod(
+            this, [this] { QDialog::reject(); }, Qt::QueuedConnection);
+}
+
+}  // namespace zem
