@@ -1,6 +1,9 @@
 // qw482: the module of form 0482. Started by the family launcher "Zemlanda".
 #include <QApplication>
 
+#include "declaration/ui/Assistants.h"
+#include "declaration/ui/FeederRegistry.h"
+#include "declaration/ui/Frm0478.h"
 #include "shell/Startup.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/MessageBoxSink.h"
@@ -26,8 +29,14 @@ int main(int argc, char** argv) {
     zem::Session session(sink, clock);
     const zem::X11WindowEnumerator desktop;
     zem::SingleInstance instance;
-    // The declaration window and the print dialog register here once they exist; until then stand-ins open.
+    // The windows that feed the declaration's boxes and grids register here; the declaration window opens them
+    // through the registry. The print dialog registers here once it exists; until then a stand-in opens.
+    zem::FeederRegistry feeders;
+    zem::registerAssistants(feeders);
     zem::WindowFactory windows;
+    windows.setDeclarationWindow([&feeders](zem::Session& s, QWidget* parent) -> QDialog* {
+        return new zem::Frm0478(s, feeders, parent);
+    });
 
     const auto main = zem::Main(session, desktop, instance, zem::IniFile(zem::settingsFilePath()), windows);
     if (!main)
