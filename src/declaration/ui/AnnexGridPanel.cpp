@@ -31,9 +31,11 @@ AnnexGridPanel::AnnexGridPanel(AnnexGrid& grid, const QString& gridName, const Q
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    view_->horizontalHeader()->setDefaultSectionSize(150);
-    // A new reading keeps the first row current, as the grid's own cursor would.
+    view_->horizontalHeader()->setMinimumSectionSize(90);
+    view_->resizeColumnsToContents();
+    // A new reading keeps the first row current, as the grid's own cursor would, and fits the columns.
     connect(&grid, &QAbstractItemModel::modelReset, view_, [this] {
+        view_->resizeColumnsToContents();
         if (view_->model()->rowCount() > 0)
             view_->selectRow(0);
     });

@@ -48,6 +48,7 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, QWidget* paren
     txtAyuda_->setObjectName(u"TxtAyuda"_s);
     txtAyuda_->setReadOnly(true);
     txtAyuda_->setFocusPolicy(Qt::NoFocus);
+    txtAyuda_->setPlaceholderText(u"Aquí aparece la ayuda de la casilla en la que se encuentra."_s);
     txtAyuda_->setFixedHeight(txtAyuda_->fontMetrics().lineSpacing() * 3 + 12);
     layout->addWidget(txtAyuda_);
 
@@ -72,6 +73,7 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, QWidget* paren
     showIdentification();
     for (int g = 0; g <= static_cast<int>(OptionGroup::OptFideicomiso); ++g)
         showOption(static_cast<OptionGroup>(g));
+    showOptionDependents();
     for (int k = 0; k < 4; ++k)
         showSummary(static_cast<AnnexGridKind>(k));
     form_.validation().setReportViewer([this](const QString&) {

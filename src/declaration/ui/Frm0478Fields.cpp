@@ -148,7 +148,7 @@ QComboBox* Frm0478::makeTypeList(int typeBox, int numberBox, int usage) {
         form_.declaration().setText(typeBox, ui::selectedCode(*combo));
         showTypeList(typeBox);
     });
-    showTypeList(typeBox);
+    showState(typeBox);
     return combo;
 }
 
@@ -163,6 +163,7 @@ QComboBox* Frm0478::makeProfessionList() {
         form_.declaration().setText(25, ui::selectedCode(*cboProfesion_));
     });
     showBox(25);
+    showState(25);
     return cboProfesion_;
 }
 
@@ -173,6 +174,7 @@ BoxDateField* Frm0478::makeDateField() {
     connect(mkeFecNac_, &BoxDateField::finished, this, &Frm0478::chooseDate);
     connect(mkeFecNac_, &BoxDateField::helpRequested, this, &Frm0478::showHelp);
     showBox(234);
+    showState(234);
     return mkeFecNac_;
 }
 
@@ -209,8 +211,13 @@ void Frm0478::addRow(QGridLayout* grid, int box, const QString& caption) {
     auto* label = new QLabel(caption.isEmpty() && info ? info->caption : caption, this);
     label->setWordWrap(true);
     label->setObjectName(u"lblCaption"_s + boxCode(box));
+    if (box == 180) {  // the amount the declarant pays stands out, as on the printed form
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
     grid->addWidget(label, row, 0);
-    grid->addWidget(numbered(box), row, 1, Qt::AlignRight);
+    grid->addWidget(numbered(box), row, 1, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void Frm0478::addHeading(QGridLayout* grid, const QString& text) {

@@ -281,8 +281,14 @@ TEST(Frm0478, ATypedDeclarationSavedClosedAndReopenedShowsTheSameValuesOptionsAn
     EXPECT_EQ(child<QComboBox>(*w, u"cboTipoDoc204"_s)->currentData().toString(), u"06"_s);
     for (const char16_t* option : {u"optPor0", u"optSom1", u"OptRectifica1", u"OptElabora0", u"optExonera1",
                                    u"optInafecta1", u"optInmueble0", u"optCondomino1"})
-        EXPECT_TRUE(child<QRadioButton>(*w, QString::fromUtf16(option))->isChecked()) << QString::fromUtf16(option).toStdString();
+        EXPECT_TRUE(child<QRadioButton>(*w, QString::fromUtf16(option))->isChecked())
+            << QString::fromUtf16(option).toStdString();
     EXPECT_EQ(child<QLabel>(*w, u"Grid_DividendosCantidad"_s)->text(), u"Cantidad de Retenciones: 1"_s);
     EXPECT_EQ(w->gridPanel(AnnexGridKind::Dividends)->view()->model()->rowCount(), 1);
     EXPECT_FALSE(w->form().declaration().isModified());
+    // The buttons follow the stored answers: no co-owners, no investments abroad, no personalised file.
+    EXPECT_TRUE(child<QPushButton>(*w, u"CmdDividendos0"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*w, u"cmdCondominio0"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*w, u"CmdExtranjero0"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*w, u"Cmdgeneral3"_s)->isEnabled());
 }
