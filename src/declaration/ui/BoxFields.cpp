@@ -167,6 +167,9 @@ void BoxDateField::focusInEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason)
         Q_EMIT helpRequested(box_);
     QLineEdit::focusInEvent(event);
+    // A blank date is typed from its first position, wherever the cursor was left.
+    if (date().isEmpty() && event->reason() != Qt::MouseFocusReason)
+        setCursorPosition(0);
 }
 
 void BoxDateField::focusOutEvent(QFocusEvent* event) {

@@ -175,6 +175,20 @@ TEST(Frm0478, EnteredBoxesFormatOnLeavingAndTextBoxesFilterTheirKeys) {
     EXPECT_EQ(d.text(811), u"D'ONOFRIO "_s);
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 
+    // A date that does not exist is refused with a message and the box keeps its value.
+    auto* birth = qobject_cast<QLineEdit*>(reveal(child<QLineEdit>(*w, u"MkeFecNac"_s)));
+    birth->setFocus();
+    QTest::keyClicks(birth, u"31022006"_s);
+    QTest::keyClick(birth, Qt::Key_Return);
+    EXPECT_TRUE(d.text(234).isEmpty());
+    EXPECT_TRUE(f.env.sink.contains(
+        u"La fecha de nacimiento no es válida: registre una fecha entre el 01/01/1850 y el 01/01/2500."_s));
+    birth->setFocus();
+    birth->selectAll();
+    QTest::keyClicks(birth, u"12041970"_s);
+    QTest::keyClick(birth, Qt::Key_Tab);
+    EXPECT_EQ(d.text(234), u"12/04/1970"_s);
+
     // Box 140 takes "1" or "2" only.
     d.enableBox(140);
     QLineEdit* use = field(*w, 140);
