@@ -3,10 +3,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -16,7 +14,6 @@
 #include "declaration/ui/AnnexGridPanel.h"
 #include "declaration/ui/BoxFields.h"
 #include "declaration/ui/ConsistencyReport.h"
-#include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/FormaDePagoZEM.h"
 #include "declaration/ui/OptionButtons.h"
 #include "startup/MessageSink.h"
@@ -253,164 +250,6 @@ void Frm0478::chooseDate() {
         "01/01/2500."_s,
         form_.caption());
     mkeFecNac_->setText(d.text(234));
-}
-
-void Frm0478::openFeeder(int box) {
-    if (box == 118) {
-        // The dividends received are itemised in their own grid.
-        tabs_->setCurrentIndex(4);
-        if (tabs_->currentIndex() == 4)
-            additionalTabs_->setCurrentIndex(3);
-        return;
-    }
-    const FeederContext context{this, session_, form_.declaration(), form_.rules()};
-    if (!feeders_.openBox(context, box)) {
-        session_.sink.info(
-            u"El detalle de la casilla "_s + boxCode(box) + u" aún no puede registrarse en esta versión."_s,
-            form_.caption());
-        return;
-    }
-    form_.feederClosed();
-}
-
-void Frm0478::refreshGrid(AnnexGridKind kind) {
-    form_.grids().Get(kind);
-}
-
-void Frm0478::gridCommand(AnnexGridKind kind, int index) {
-    AnnexGrids& grids = form_.grids();
-    const int row = gridPanel(kind)->currentRow();
-    static const GridEntry kEntries[] = {GridEntry::Dividends, GridEntry::ForeignInvestments,
-                                         GridEntry::Trusts, GridEntry::CoOwners};
-    const GridEntry entry = kEntries[static_cast<int>(kind)];
-    const auto open = [&](const QString& mode, const QVariantList& key) {
-        session_.registerMode = mode;
-        const FeederContext context{this, session_, form_.declaration(), form_.rules()};
-        if (!feeders_.openGrid(context, entry, mode, key)) {
-            session_.sink.info(u"El registro de este detalle aún no está disponible en esta versión."_s,
-                               form_.caption());
-            return;
-        }
-        form_.gridEntryClosed(kind);
-    };
-    bool deleted = false;
-    if (kind == AnnexGridKind::CoOwners) {
-        if (index == 0 && grids.canAddCoOwner())
-            open(u"NUEVO"_s, {});
-        if (index == 1)
-            deleted = grids.Eliminar_Condomino(row);
-    } else if (index == 0) {
-        open(u"NUEVO"_s, {});
-    } else if (index == 1) {
-        if (grids.canModify(kind))
-            open(u"MODIFICA"_s, grids.grid(kind).key(row < 0 ? 0 : row));
-    } else if (index == 2) {
-        switch (kind) {
-            case AnnexGridKind::Dividends:
-                deleted = grids.Eliminar_Dividendos(row);
-                break;
-            case AnnexGridKind::ForeignInvestments:
-                deleted = grids.Eliminar_Extranjero(row);
-                break;
-            default:
-                deleted = grids.Eliminar_Fideicomiso(row);
-                break;
-        }
-    }
-    if (deleted)
-        form_.declaration().setModified(true);
-}
-
-void Frm0478::general(int index) {
-    switch (index) {
-        case 0:
-            form_.save();
-            break;
-        case 1:
-            form_.validate();
-            break;
-        case 2:
-            reject();
-            return;
-        case 3:
-            form_.personalisedFile([this] {
-                const FeederContext context{this, session_, form_.declaration(), form_.rules()};
-                if (feeders_.openImport(context)) {
-                    form_.feederClosed();
-                    form_.grids().refreshAll();
-                } else {
-                    session_.sink.info(
-                        u"La importación del archivo personalizado aún no está disponible en esta versión."_s,
-                        form_.caption());
-                }
-            });
-            break;
-        default:
-            return;
-    }
-    if (form_.validation().failedField() != IdentField::None)
-        focusIdentField();
-}
-
-void Frm0478::onTabChanged(int index) {
-    if (index == currentTab_)
-        return;
-    if (currentTab_ == 0 && !form_.leaveIdentification()) {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(0);
-        focusIdentField();
-        return;
-    }
-    currentTab_ = index;
-    showIdentification();
-}
-
-void Frm0478::focusIdentField() {
-    {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(0);
-        currentTab_ = 0;
-    }
-    QWidget* target = nullptr;
-    switch (form_.validation().failedField()) {
-        case IdentField::Declarant:
-            target = cmbRuc_->isVisible() ? cmbRuc_ : nullptr;
-            break;
-        case IdentField::DeclarationType:
-            target = options_.value(static_cast<int>(OptionGroup::optPor))->button(0);
-            break;
-        case IdentField::PersonalisedFile:
-            target = options_.value(static_cast<int>(OptionGroup::optSom))->button(0);
-            break;
-        case IdentField::Replacement:
-            target = options_.value(static_cast<int>(OptionGroup::OptRectifica))->button(0);
-            break;
-        case IdentField::Telephone:
-            target = fields_.value(28);
-            break;
-        case IdentField::None:
-            break;
-    }
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
-}
-
-void Frm0478::reject() {
-    if (!opened_) {
-        QDialog::reject();
-        return;
-    }
-    if (closing_)
-        return;
-    closing_ = true;
-    const bool close = form_.closeRequested();
-    closing_ = false;
-    if (!close) {
-        if (form_.validation().failedField() != IdentField::None)
-            focusIdentField();
-        return;
-    }
-    QDialog::reject();
 }
 
 void Frm0478::keyPressEvent(QKeyEvent* event) {
