@@ -154,8 +154,7 @@ bool FormSession::save() {
     if (!store_->GrabarForm(*validation_))
         return false;
     if (wasNew) {
-        // The declaration exists now: a second save edits it rather than refusing it as a duplicate.
-        declaration_.setEntryMode(2);
+        // The declaration exists now: its taxpayer is shown rather than chosen.
         taxpayerLocked_ = true;
         Q_EMIT entryModeChanged();
     }
