@@ -1,6 +1,5 @@
 #include "data/ui/AmountField.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -21,29 +20,16 @@ namespace {
 
 constexpr int kNoLimit = 32767;  // QLineEdit's own maximum
 
-bool isPasteKey(const QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste))
-        return true;
-    return event->key() == Qt::Key_Insert && (event->modifiers() & Qt::ShiftModifier);
-}
-
 bool isEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 }  // namespace
 
-void emptyClipboard() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->supportsSelection())
-        clipboard->clear(QClipboard::Selection);
-}
-
 AmountField::AmountField(QWidget* parent) : AmountField(Kind::Box, parent) {}
 
 AmountField::AmountField(Kind kind, QWidget* parent) : QLineEdit(parent) {
-    setAcceptDrops(false);
+    PasteGuard::install(this);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     configure(kind);
@@ -123,14 +109,6 @@ void AmountField::showForDisplay() {
 }
 
 void AmountField::keyPressEvent(QKeyEvent* event) {
-    if (isPasteKey(event)) {
-        emptyClipboard();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Menu)
-        emptyClipboard();
-
     if (fed_) {
         // The text belongs to the window that feeds the field: typed keys, Backspace, Delete and cutting are
         // discarded; a digit or Enter asks for that window. Moving and copying work as usual.
@@ -187,27 +165,7 @@ void AmountField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
 }
 
-void AmountField::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton)
-        emptyClipboard();
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mousePressEvent(event);
-}
-
-void AmountField::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the X11 selection.
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
 void AmountField::contextMenuEvent(QContextMenuEvent* event) {
-    emptyClipboard();
     if (fed_) {
         event->accept();  // its Cut and Delete would change a text the field does not own
         return;

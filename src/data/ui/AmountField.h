@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "data/ui/PasteGuard.h"
+
 namespace zem {
 
 class MessageSink;
@@ -64,8 +66,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -82,8 +82,5 @@ private:
     QString context_;
     MessageSink* sink_ = nullptr;
 };
-
-// Empties the clipboard (and the selection of X11), so that nothing can be pasted.
-void emptyClipboard();
 
 }  // namespace zem

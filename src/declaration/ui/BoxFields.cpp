@@ -15,11 +15,6 @@ bool isEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-bool isPasteKey(const QKeyEvent* event) {
-    return event->matches(QKeySequence::Paste) ||
-           (event->key() == Qt::Key_Insert && (event->modifiers() & Qt::ShiftModifier));
-}
-
 }  // namespace
 
 BoxAmountField::BoxAmountField(int box, bool fed, QWidget* parent)
@@ -60,19 +55,12 @@ BoxTextField::BoxTextField(int box, KeyFilter filter, QWidget* parent)
     : QLineEdit(parent), box_(box), filter_(std::move(filter)) {
     if (box > 0)
         setObjectName(u"TxtValor"_s + QString::number(box));
-    setAcceptDrops(false);
+    PasteGuard::install(this);
     connect(this, &BoxTextField::enterPressed, this, [this] { focusNextChild(); });
 }
 
 void BoxTextField::keyPressEvent(QKeyEvent* event) {
     Q_EMIT keyTyped();
-    if (isPasteKey(event)) {
-        emptyClipboard();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Menu)
-        emptyClipboard();
     if (isEnter(event)) {
         event->accept();
         Q_EMIT enterPressed();
@@ -116,33 +104,13 @@ void BoxTextField::focusOutEvent(QFocusEvent* event) {
 
 void BoxTextField::mousePressEvent(QMouseEvent* event) {
     Q_EMIT helpRequested(box_);
-    if (event->button() == Qt::RightButton)
-        emptyClipboard();
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
     QLineEdit::mousePressEvent(event);
-}
-
-void BoxTextField::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the X11 selection.
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void BoxTextField::contextMenuEvent(QContextMenuEvent* event) {
-    emptyClipboard();
-    QLineEdit::contextMenuEvent(event);
 }
 
 BoxDateField::BoxDateField(int box, QWidget* parent) : QLineEdit(parent), box_(box) {
     setObjectName(u"MkeFecNac"_s);
     setInputMask(u"99/99/9999;_"_s);
-    setAcceptDrops(false);
+    PasteGuard::install(this);
 }
 
 QString BoxDateField::date() const {
@@ -150,11 +118,6 @@ QString BoxDateField::date() const {
 }
 
 void BoxDateField::keyPressEvent(QKeyEvent* event) {
-    if (isPasteKey(event)) {
-        emptyClipboard();
-        event->accept();
-        return;
-    }
     if (isEnter(event)) {
         event->accept();
         focusNextChild();  // leaving the field checks the date
@@ -180,18 +143,7 @@ void BoxDateField::focusOutEvent(QFocusEvent* event) {
 
 void BoxDateField::mousePressEvent(QMouseEvent* event) {
     Q_EMIT helpRequested(box_);
-    if (event->button() == Qt::RightButton)
-        emptyClipboard();
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
     QLineEdit::mousePressEvent(event);
-}
-
-void BoxDateField::contextMenuEvent(QContextMenuEvent* event) {
-    emptyClipboard();
-    QLineEdit::contextMenuEvent(event);
 }
 
 }  // namespace zem
