@@ -286,6 +286,11 @@ const BoxInfo* boxInfo(int box) {
     return it != t.end() && it->box == box ? &*it : nullptr;
 }
 
+bool isDocumentNumberBox(int box) {
+    static const int kBoxes[] = {208, 209, 211, 215, 217, 218, 219, 229, 230, 236, 302};
+    return std::find(std::begin(kBoxes), std::end(kBoxes), box) != std::end(kBoxes);
+}
+
 bool ignoresDelete(int box) {
     static const int kBoxes[] = {520, 102, 106, 125, 107, 108, 111, 522, 115,
                                  117, 122, 124, 529, 127, 130, 131, 132, 519};

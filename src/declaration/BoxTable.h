@@ -48,6 +48,10 @@ const QList<BoxInfo>& boxTable();
 // The box, or nullptr when the form has no such box.
 const BoxInfo* boxInfo(int box);
 
+// The boxes that hold a document number (of a lessor, a fourth-category line, the Amazonía section, the
+// spouse or the representative): text, never formatted as an amount.
+bool isDocumentNumberBox(int box);
+
 // The fed boxes in which the Delete key does nothing.
 bool ignoresDelete(int box);
 

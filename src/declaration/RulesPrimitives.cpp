@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "data/Format.h"
+#include "declaration/BoxTable.h"
 #include "declaration/Rules.h"
 
 namespace zem {
@@ -107,25 +108,8 @@ void Rules::empty(int box) {
 }
 
 bool Rules::isTextBox(int box) {
-    switch (box) {
-        case 140:
-        case 200:
-        case 201:
-        case 208:
-        case 209:
-        case 211:
-        case 215:
-        case 217:
-        case 218:
-        case 219:
-        case 229:
-        case 230:
-        case 236:
-        case 302:
-            return true;
-        default:
-            return (box >= 811 && box <= 825) || (box >= 827 && box <= 835) || (box >= 890 && box <= 892);
-    }
+    return box == 140 || box == 200 || box == 201 || isDocumentNumberBox(box) || (box >= 811 && box <= 825) ||
+           (box >= 827 && box <= 835) || (box >= 890 && box <= 892);
 }
 
 void Rules::enterBox(int box) {

@@ -24,25 +24,6 @@ namespace {
 
 constexpr int kAmountWidth = 130;
 
-bool isDocumentNumberBox(int box) {
-    switch (box) {
-        case 208:
-        case 209:
-        case 211:
-        case 215:
-        case 217:
-        case 218:
-        case 219:
-        case 229:
-        case 230:
-        case 236:
-        case 302:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool isNameBox(int box) {
     return (box >= 801 && box <= 825) || box == 890;
 }
