@@ -1,12 +1,7 @@
 #include "shell/ui/FrmAbrirEnv.h"
 
 #include <QEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "shell/DeclarationLists.h"
 #include "shell/ui/DeclarationGrid.h"
@@ -25,31 +20,14 @@ FrmAbrirEnv::FrmAbrirEnv(Session& session, const WindowFactory& windows, ZemStat
     setObjectName(u"frmAbrirEnv"_s);
     setWindowTitle(u"Registrar Número de Orden"_s);
 
-    auto* frame = new QGroupBox(u"Declaraciones Enviadas"_s, this);
-    auto* label =
-        new QLabel(u"Seleccione la Declaración enviada cuyo número de orden desea registrar :"_s, frame);
     model_ = new DeclarationListModel(DeclarationList::SentForOrderNumber, this);
-    grid_ = new DeclarationGrid(frame);
-    grid_->setObjectName(u"grdContrib"_s);
-    grid_->setModel(model_);
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(label);
-    frameLayout->addWidget(grid_);
-
-    auto* open = new QPushButton(u"&Registrar"_s, this);
-    open->setObjectName(u"cmdAccion0"_s);
-    auto* close = new QPushButton(u"&Salir"_s, this);
-    close->setObjectName(u"cmdAccion1"_s);
-    for (QPushButton* b : {open, close})
-        b->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(open);
-    buttons->addWidget(close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
+    const DeclarationListParts parts =
+        buildDeclarationList(this, u"Declaraciones Enviadas"_s,
+                             u"Seleccione la Declaración enviada cuyo número de orden desea registrar :"_s,
+                             model_, u"&Registrar"_s);
+    grid_ = parts.grid;
+    QPushButton* open = parts.main;
+    QPushButton* close = parts.close;
 
     connect(open, &QPushButton::clicked, this, &FrmAbrirEnv::act);
     connect(close, &QPushButton::clicked, this, &FrmAbrirEnv::reject);
@@ -57,9 +35,7 @@ FrmAbrirEnv::FrmAbrirEnv(Session& session, const WindowFactory& windows, ZemStat
     connect(grid_, &DeclarationGrid::rowChanged, this, &FrmAbrirEnv::showRowInStatusBar);
 
     reload();
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid_->horizontalHeader()->setStretchLastSection(false);
+    fitDeclarationColumns(grid_);
     resize(880, 360);
     grid_->setFocus();
 }

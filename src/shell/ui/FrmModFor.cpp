@@ -1,11 +1,6 @@
 #include "shell/ui/FrmModFor.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "declaration/Deletion.h"
 #include "shell/DeclarationLists.h"
@@ -34,42 +29,21 @@ FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar*
     const bool deleting = session.gModo == 3;
     setWindowTitle(deleting ? u"Eliminar Formularios"_s : u"Modificar Formularios"_s);
 
-    frame_ = new QGroupBox(session.gEnviadas ? u"Declaraciones Enviadas"_s : u"Declaraciones"_s, this);
-    label_ = new QLabel(deleting ? u"Seleccione la Declaración que desea eliminar :"_s
-                                 : u"Seleccione la Declaración que desea modificar :"_s,
-                        frame_);
     model_ = new DeclarationListModel(listOf(session), this);
-    grid_ = new DeclarationGrid(frame_);
-    grid_->setObjectName(u"grdContrib"_s);
-    grid_->setModel(model_);
-    auto* frameLayout = new QVBoxLayout(frame_);
-    frameLayout->addWidget(label_);
-    frameLayout->addWidget(grid_);
+    const DeclarationListParts parts =
+        buildDeclarationList(this, session.gEnviadas ? u"Declaraciones Enviadas"_s : u"Declaraciones"_s,
+                             deleting ? u"Seleccione la Declaración que desea eliminar :"_s
+                                      : u"Seleccione la Declaración que desea modificar :"_s,
+                             model_, deleting ? u"&Eliminar"_s : u"&Modificar"_s);
+    grid_ = parts.grid;
 
-    main_ = new QPushButton(deleting ? u"&Eliminar"_s : u"&Modificar"_s, this);
-    main_->setObjectName(u"cmdAccion0"_s);
-    close_ = new QPushButton(u"&Salir"_s, this);
-    close_->setObjectName(u"cmdAccion1"_s);
-    for (QPushButton* b : {main_, close_})
-        b->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(main_);
-    buttons->addWidget(close_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame_);
-    layout->addLayout(buttons);
-
-    connect(main_, &QPushButton::clicked, this, &FrmModFor::act);
-    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(parts.main, &QPushButton::clicked, this, &FrmModFor::act);
+    connect(parts.close, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &DeclarationGrid::chosen, this, &FrmModFor::act);
     connect(grid_, &DeclarationGrid::rowChanged, this, &FrmModFor::showRowInStatusBar);
 
     reload();
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid_->horizontalHeader()->setStretchLastSection(false);
+    fitDeclarationColumns(grid_);
     resize(session.gEnviadas ? 880 : 620, 360);
     grid_->setFocus();
 }

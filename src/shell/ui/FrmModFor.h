@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
 
 namespace zem {
 
@@ -38,10 +35,6 @@ private:
     ZemStatBar* statusBar_;
     DeclarationListModel* model_;
     DeclarationGrid* grid_;
-    QGroupBox* frame_;
-    QLabel* label_;
-    QPushButton* main_;
-    QPushButton* close_;
 };
 
 }  // namespace zem
