@@ -37,7 +37,7 @@ QWidget* Frm0478::complementaryPage() {
 QWidget* Frm0478::declarantPage() {
     auto* page = new QWidget(this);
     QVBoxLayout* layout = pageLayout(page);
-    layout->addWidget(question(u"DATOS DEL DECLARANTE"_s,
+    layout->addWidget(question(boxInfo(556)->caption,
                                makeOption(OptionGroup::OptElabora,
                                           {{u"1"_s, u"Contribuyente"_s}, {u"2"_s, u"Representante Legal"_s}}),
                                this));
