@@ -17,6 +17,17 @@ QString amount(double value) {
     return Format(value, u"###,###,###,##0"_s);
 }
 
+// A percentage limit as the message states it: a whole amount with its separators, a fractional one with its
+// decimals. Rounded to whole units, 20 % of 16,203 would read 3,241, an amount that itself fails the check.
+QString limitText(double value) {
+    QString text = Format(value, u"###,###,###,##0.#0"_s);
+    while (text.endsWith(u'0') && text.contains(u'.'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
+
 }  // namespace
 
 bool Validation::checkIncome(Findings& f) {
@@ -49,7 +60,7 @@ bool Validation::checkIncome(Findings& f) {
     if (filled(528) && filled(117) && vale(117) > 0.20 * vale(528) &&
         f.fail(
             u"El valor ingresado en la casilla 117 no puede ser mayor al 20% del valor consignado en la casilla 528 : "_s +
-                amount(0.20 * vale(528)),
+                limitText(0.20 * vale(528)),
             kTaxableIncome))
         return false;
     if (filled(515) && vale(515) >= 0 && filled(122) && filled(116)) {
@@ -73,7 +84,7 @@ bool Validation::checkIncome(Findings& f) {
     if (filled(528) && filled(519) && vale(519) > 0 && vale(519) > 0.10 * vale(528) &&
         f.fail(
             u"El valor ingresado en la casilla 519 no puede ser mayor al 10% del valor consignado en la casilla 528 --> "_s +
-                amount(0.10 * vale(528)),
+                limitText(0.10 * vale(528)),
             kTaxableIncome))
         return false;
     if (!filled(180) && f.fail(u"Ingrese el importe a pagar"_s, kDebt))

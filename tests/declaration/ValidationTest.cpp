@@ -128,6 +128,66 @@ TEST_F(ValidationTest, AdviceOnTheAmountAndTheSpouseAgeAreNoInconsistencies) {
                            u"La fecha de nacimiento del Cónyuge no es valida"_s + spouse}));
 }
 
+TEST_F(ValidationTest, LimitsOfTheDeductionsAndCreditsFallOnTheirEdges) {
+    // 107 = 50,000: 113 = 528 = 515 = 16,200 and 511 = 23,800.
+    const QString income =
+        u" ( casilla ubicada en el rubro Determinación de la Renta imponible - Renta Imponible ) "_s;
+    const auto findings = [this] {
+        validation.ValidaTodo(u"0"_s);
+        return validation.findings();
+    };
+
+    // The financial-transactions tax up to the net global income; with fifth-category income beyond its
+    // deduction, up to the Peruvian income without it (503 + 506 + 509 = 40,000).
+    d.setText(522, u"16200"_s);
+    EXPECT_TRUE(findings().isEmpty());
+    d.setText(522, u"16201"_s);
+    EXPECT_EQ(findings(),
+              QStringList{u"El valor ingresado en la casilla 522(ITF) no puede ser mayor a la Renta "
+                          "Neta Global (Casilla 113) : 16,200"_s +
+                          income});
+    d.setText(111, u"30000"_s);
+    d.setText(522, u"50000"_s);
+    EXPECT_EQ(
+        findings(),
+        QStringList{u"El valor ingresado en la casilla 522(ITF) no puede ser mayor a la Renta Neta Global de "
+                    "Fte. Peruana excluyendo la Rta. de 5ta. Categoría : 40,000"_s +
+                    income});
+    d.setText(111, {});
+    d.setText(522, {});
+
+    // The Amazonía deduction up to 20 % and the donations up to 10 % of 528; a fractional limit is stated
+    // with its decimals, not rounded up to an amount that fails too.
+    d.setText(116, u"3"_s);  // 528 = 16,203
+    d.setText(117, u"3240"_s);
+    EXPECT_TRUE(findings().isEmpty());
+    d.setText(117, u"3241"_s);
+    EXPECT_EQ(findings(),
+              QStringList{u"El valor ingresado en la casilla 117 no puede ser mayor al 20% del valor "
+                          "consignado en la casilla 528 : 3,240.6"_s +
+                          income});
+    d.setText(117, {});
+    d.setText(519, u"1473"_s);  // 528 = 14,730
+    EXPECT_TRUE(findings().isEmpty());
+    d.setText(519, u"1474"_s);  // 528 = 14,729
+    EXPECT_EQ(findings(),
+              QStringList{u"El valor ingresado en la casilla 519 no puede ser mayor al 10% del valor "
+                          "consignado en la casilla 528 --> 1,472.9"_s +
+                          income});
+    d.setText(519, {});
+
+    // The foreign-tax credit up to the tax's share of the foreign income: 2,580 x 1,000 / 40,000 = 64.5,
+    // which the limit rounds to 65.
+    d.setText(116, u"1000"_s);
+    d.setText(122, u"65"_s);
+    EXPECT_TRUE(findings().isEmpty());
+    d.setText(122, u"66"_s);
+    EXPECT_EQ(
+        findings(),
+        QStringList{u"El valor de la casilla 122 no puede ser mayor a S/.65 ( casilla ubicada en el rubro "
+                    "Determinación de la deuda ) "_s});
+}
+
 TEST_F(ValidationTest, RegistersAndSectionsNeedTheirData) {
     d.setText(100, u"12000"_s);
     d.setOption(OptionGroup::optCondomino, u"1"_s);
