@@ -3,6 +3,7 @@
 #include <QSqlRecord>
 
 #include "data/Documents.h"
+#include "data/Format.h"
 #include "declaration/BoxTable.h"
 #include "declaration/FormCaption.h"
 #include "declaration/OrderNumber.h"
@@ -32,6 +33,13 @@ QString FormSession::caption() const {
 bool FormSession::open() {
     Session& s = session_;
     catalogue::loadRates(s);
+    // Every cap and band of the tax is a multiple of the UIT: without it nothing could be computed right.
+    if (Val(s.gUIT) <= 0) {
+        s.sink.error(u"El catálogo de parámetros no tiene la UIT del ejercicio "_s + s.gAnio +
+                         u". Sin ella no se puede calcular la declaración."_s,
+                     caption());
+        return false;
+    }
     rules_->setUit(s.gUIT);
     dividendRate_ = catalogue::rateByDate(s.db(), u"916"_s, s.gAnio);
 

@@ -76,6 +76,17 @@ TEST_F(FormSessionTest, NewDeclarationOpensWithItsSectionsClosedAndLeavesIdentif
     EXPECT_EQ(d.ruc(), kRuc);
 }
 
+TEST_F(FormSessionTest, WithoutTheYearsTaxUnitTheWindowDoesNotOpen) {
+    exec(u"DELETE FROM param WHERE numero = '404'"_s);
+    FormSession form(env.session);
+    EXPECT_FALSE(form.open());
+    EXPECT_EQ(
+        env.sink.messages().last().text,
+        u"El catálogo de parámetros no tiene la UIT del ejercicio 2006. Sin ella no se puede calcular la "
+        "declaración."_s);
+    EXPECT_EQ(count(u"cab"_s), 0);
+}
+
 TEST_F(FormSessionTest, SavedDeclarationSavesAgainAndReopensWithoutLosingStoredValues) {
     {
         FormSession form(env.session);
