@@ -63,13 +63,8 @@ bool FrmAbrirEnv::event(QEvent* event) {
 }
 
 void FrmAbrirEnv::showRowInStatusBar(int row) {
-    const DeclarationRow* r = model_->rowAt(row);
-    if (!statusBar_ || !r)
-        return;
-    statusBar_->setNumDoc(r->ruc);
-    statusBar_->setNombre(r->nombre);
-    statusBar_->setAnio(r->periodoShown());
-    statusBar_->setFormulario(r->formulario);
+    if (const DeclarationRow* r = model_->rowAt(row); r && statusBar_)
+        statusBar_->showDeclaration(*r);
 }
 
 void FrmAbrirEnv::act() {

@@ -55,13 +55,8 @@ void FrmModFor::reload() {
 }
 
 void FrmModFor::showRowInStatusBar(int row) {
-    const DeclarationRow* r = model_->rowAt(row);
-    if (!statusBar_ || !r)
-        return;
-    statusBar_->setNumDoc(r->ruc);
-    statusBar_->setNombre(r->nombre);
-    statusBar_->setAnio(r->periodoShown());
-    statusBar_->setFormulario(r->formulario);
+    if (const DeclarationRow* r = model_->rowAt(row); r && statusBar_)
+        statusBar_->showDeclaration(*r);
 }
 
 void FrmModFor::act() {

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "shell/DeclarationLists.h"
+
 namespace zem {
 
 using namespace Qt::StringLiterals;
@@ -54,6 +56,13 @@ void ZemStatBar::setFormulario(const QString& text) {
 void ZemStatBar::setModo(int mode) {
     modo_ = mode;
     modoLabel_->setText(QString::number(mode));
+}
+
+void ZemStatBar::showDeclaration(const DeclarationRow& row) {
+    setNumDoc(row.ruc);
+    setNombre(row.nombre);
+    setAnio(row.periodoShown());
+    setFormulario(row.formulario);
 }
 
 }  // namespace zem

@@ -8,6 +8,8 @@ namespace zem {
 
 // The family's status bar: five panels with the document number and the name of the chosen declarant, the
 // fiscal year, the form number and a numeric mode.
+struct DeclarationRow;
+
 class ZemStatBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -18,6 +20,8 @@ public:
     void setAnio(const QString& text);
     void setFormulario(const QString& text);
     void setModo(int mode);
+    // The declaration a list is on: its document number, name, year and form.
+    void showDeclaration(const DeclarationRow& row);
 
     QString numDoc() const { return numDoc_; }
     QString nombre() const { return nombre_; }
