@@ -2,5 +2,8 @@
 # Configures and builds the project in build/ (Release with debug info, warnings as configured).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+launcher=()
+# A compiler cache, where the machine has one, makes rebuilds of other checkouts cheap.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$root/build" -j "$(nproc)"
