@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <memory>
+
+namespace zem {
+
+class AnnexEntry;
+class Db;
+class MessageSink;
+class Rules;
+struct Session;
+
+// One column of a register's list: the stored column, its heading and how it is shown ("" as stored, a
+// number mask such as "#,###,###,##0.00", or the period mask "0#/####", which shows "200601" as "01/2006").
+struct RegisterColumn {
+    QString name;
+    QString header;
+    QString mask;
+};
+
+// What tells one register's list apart from another's: its working table and key, its list columns, its
+// totals, its texts and how leaving it writes the box it feeds. Everything else is the same for all of them.
+struct RegisterDef {
+    QString table;                  // working table, "TMP_F0480PAGOS"
+    QStringList key;                // the columns that identify a row, "casilla" first
+    QList<RegisterColumn> columns;  // the list, in order
+    QString sumColumn;              // summed into the total label
+    QString totalMask = QStringLiteral("###,###,###,##0");
+    QString caption;     // window caption: the title of its messages
+    QString frame;       // frame around the list
+    QString totalLabel;  // "Total pagos sin intereses"
+    // An optional second total (box 133 also totals the taxable income declared, which goes to box 100).
+    QString secondSumColumn;
+    QString secondTotalLabel;
+    int secondBox = 0;
+    QString secondBoxMask;
+    // Leaving writes the box: the trimmed total formatted with this mask ("###,###,###,###" leaves a total
+    // of 0 as an empty box).
+    QString boxMask = QStringLiteral("###,###,###,###");
+    QString deleteQuestion;
+};
+
+// The list of one annex register over its working table: the rows of the box it serves (its box owner), their
+// count and total, deleting a row after the user confirms, the duplicate-key check of its entry, the modified
+// flag, and leaving, which writes the total into the declaration's box and so starts the change chain.
+// The windows and the batch tool both work through it; a register adds only its definition and its entry.
+class AnnexRegister : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    AnnexRegister(Session& session, Rules& rules, int box, RegisterDef def, QObject* parent = nullptr);
+    ~AnnexRegister() override;
+
+    Session& session() const { return session_; }
+    MessageSink& sink() const;
+    Db& db() const;
+    Rules& rules() const { return rules_; }
+    const RegisterDef& def() const { return def_; }
+    // The box owner: "133".
+    QString box() const;
+    int boxNumber() const { return box_; }
+    // Every column of the working table, in table order.
+    const QStringList& tableColumns() const { return tableColumns_; }
+
+    // --- The list ------------------------------------------------------------------------------------------
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Get_RET: reads the box's rows again (in the table's own order) with their count and totals. False when
+    // the database failed (reported).
+    bool Get_RET();
+    int count() const { return static_cast<int>(rows_.size()); }
+    // The stored text of a column of a row, "" for a null or a row that does not exist.
+    QString value(int row, const QString& column) const;
+    // The values of the key columns of the row.
+    QVariantList key(int row) const;
+
+    // Cuenta_y_Suma_Ret: "Cantidad de registros: 3" ("" when empty); the totals formatted with the total
+    // mask, "" when the list is empty.
+    QString countText() const;
+    QString totalText() const { return total_; }
+    QString secondTotalText() const { return secondTotal_; }
+
+    // --- Rows ----------------------------------------------------------------------------------------------
+    // "&Modificar": false, with "No existen registros para modificar", on an empty list.
+    bool canModify();
+    // "&Eliminar" (Eliminar_ITF): refuses on an empty list, asks the register's question, then deletes the
+    // row. False when nothing was deleted. The box changes only when the register is left.
+    bool Eliminar_ITF(int row);
+    // Deletes the rows that carry the key of this row without asking; sets the modified flag.
+    bool remove(int row);
+    // Rows of the working table (of any box) with these key values, or -1 when the database failed.
+    int countWithKey(const QVariantList& key) const;
+
+    // A new entry ("NUEVO") or the entry of a row ("MODIFICA", row captured, key locked), for the detail
+    // window or the batch tool.
+    virtual std::unique_ptr<AnnexEntry> newEntry() = 0;
+    std::unique_ptr<AnnexEntry> entryFor(int row);
+
+    // --- State ---------------------------------------------------------------------------------------------
+    // Information changed and not yet confirmed.
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+    // "&Salir": writes the total into the box (and the second total into its box); the box's change starts
+    // the chain. False, with "El total es demasiado grande. Debe modificar alguno de los montos. ", when the
+    // total does not fit: the box then keeps its value and the list stays open.
+    bool leave();
+
+Q_SIGNALS:
+    // The count or the totals changed.
+    void summaryChanged();
+
+private:
+    QString shown(int row, const RegisterColumn& column) const;
+    QString sum(const QString& column) const;
+
+    Session& session_;
+    Rules& rules_;
+    int box_;
+    RegisterDef def_;
+    QStringList tableColumns_;
+    QList<QStringList> rows_;
+    QString total_;
+    QString secondTotal_;
+    bool modified_ = false;
+};
+
+}  // namespace zem

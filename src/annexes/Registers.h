@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <memory>
+
+namespace zem {
+
+class AnnexRegister;
+class Rules;
+struct Session;
+
+// The boxes fed by a register that exists, in the order the batch tool lists them.
+const QList<int>& registerBoxes();
+
+// The register that feeds the box, its rows read (Get_RET); nullptr when no register feeds it. Every register
+// is created here, for the declaration window and the batch tool alike.
+std::unique_ptr<AnnexRegister> openRegister(Session& session, Rules& rules, int box);
+
+}  // namespace zem
