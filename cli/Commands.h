@@ -16,6 +16,7 @@ int cmdValidate(const QStringList& words);
 int cmdList(const QStringList& words);
 int cmdDelete(const QStringList& words);
 int cmdSend(const QStringList& words);
+int cmdAnnex(const QStringList& words);
 
 inline constexpr int kOk = 0;
 inline constexpr int kFinding = 1;

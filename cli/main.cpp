@@ -23,6 +23,10 @@ int usage(int code) {
         "  list [--enviadas]                     lista las declaraciones que el usuario puede ver\n"
         "  delete RUC [--correl C]               elimina la declaración (o la enviada)\n"
         "  send RUC                              envía la declaración consistente\n"
+        "  annex list RUC [CASILLA] [--json]     lista las filas de los registros de detalle\n"
+        "  annex add RUC CASILLA COLUMNA=VALOR ...\n"
+        "                                        registra una fila de detalle y graba la declaración\n"
+        "  annex delete RUC CASILLA FILA         elimina una fila de detalle y graba la declaración\n"
         "\n"
         "Cada orden acepta --help; compute, show, validate y list aceptan --json.\n"
         "Salida: 0 éxito, 1 inconsistencias encontradas, 2 rechazo o dato inválido."_s;
@@ -62,6 +66,8 @@ int main(int argc, char** argv) {
         return cmdDelete(rest);
     if (command == u"send")
         return cmdSend(rest);
+    if (command == u"annex")
+        return cmdAnnex(rest);
     if (command == u"--help" || command == u"help")
         return usage(kOk);
     if (!command.isEmpty())

@@ -1,0 +1,266 @@
+// annex list, add, delete: the annex registers of a declaration from the command line.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <vector>
+
+#include "Arguments.h"
+#include "CliSession.h"
+#include "Commands.h"
+#include "annexes/AnnexEntry.h"
+#include "annexes/AnnexRegister.h"
+#include "annexes/Registers.h"
+#include "data/Documents.h"
+#include "data/Format.h"
+#include "declaration/Declaration.h"
+#include "declaration/Rules.h"
+#include "declaration/Store.h"
+#include "declaration/StoredDeclaration.h"
+#include "declaration/Validation.h"
+
+namespace zem::cli {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int refuse(const QString& message) {
+    printError(message);
+    return kRefused;
+}
+
+// The declaration of one taxpayer, opened with its rules, validation and store.
+struct AnnexDeclaration {
+    explicit AnnexDeclaration(Session& s)
+        : rules(declaration, s.gUIT), validation(s, declaration, rules), store(s, declaration) {}
+    Declaration declaration;
+    Rules rules;
+    Validation validation;
+    DeclarationStore store;
+};
+
+// Opens the taxpayer's declaration in preparation (a new one when it does not exist and mayStart): its
+// working tables then hold its register rows. False, with the reason on standard error, otherwise.
+bool openDeclaration(CliSession& cli, const QString& ruc, AnnexDeclaration& od, bool mayStart) {
+    if (!cli.open())
+        return false;
+    Session& s = cli.session;
+    if (Val(s.gUIT) <= 0) {
+        printError(u"El catálogo de parámetros no tiene la UIT del ejercicio "_s + s.gAnio + u'.');
+        return false;
+    }
+    const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
+    QSqlQuery rows = s.db().select(q.sql, q.params);
+    bool visible = false;
+    while (!visible && rows.next())
+        visible = rows.value(u"doc_id_d"_s).toString().trimmed() == ruc;
+    if (!visible) {
+        printError(u"El RUC "_s + ruc +
+                   u" no está registrado como contribuyente de la declaración 0482 del usuario "_s +
+                   s.usuario() + u'.');
+        return false;
+    }
+    DeclarationKey key;
+    key.ruc = ruc;
+    bool opened = false;
+    if (declarationExists(s.db(), key)) {
+        opened = od.store.open(key);
+    } else if (!mayStart) {
+        printError(u"No existe la declaración del RUC "_s + ruc + u'.');
+        return false;
+    } else {
+        opened = od.store.startNew();
+        od.declaration.setRuc(ruc);
+        od.store.CargaNombre();
+    }
+    cli.sink.flushToStderr();
+    return opened;
+}
+
+// The register of a box given on the command line; nullptr, with the reason, when the box has none.
+std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, AnnexDeclaration& od, const QString& word) {
+    bool numeric = false;
+    const int box = word.toInt(&numeric);
+    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, od.rules, box) : nullptr;
+    if (!r) {
+        QStringList boxes;
+        for (int b : registerBoxes())
+            boxes << boxCode(b);
+        printError(u"La casilla «"_s + word +
+                   u"» no tiene un registro de detalle; lo tienen las casillas "_s + boxes.join(u", "_s) +
+                   u'.');
+    }
+    return r;
+}
+
+// The register has changed: its box and the chain follow, and the declaration is saved as "save" saves it.
+int leaveAndSave(CliSession& cli, AnnexDeclaration& od, AnnexRegister& r) {
+    if (!r.leave() || !od.store.GrabarForm(od.validation)) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    const QString message = cli.sink.lastText();
+    cli.sink.flushToStderr(true);
+    printLine(message);
+    return od.validation.inconsistent() ? kFinding : kOk;
+}
+
+int annexList(const QStringList& words) {
+    static const Command command{
+        u"zem0482 annex list RUC [CASILLA] [--json]"_s,
+        u"Lista las filas de los registros de detalle de la declaración (de todas las casillas o de una),\n"
+        "numeradas desde 1 en el orden de la ventana de la casilla, con los nombres de columna grabados."_s,
+        {},
+        {u"--json"_s},
+        1,
+        2};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
+    CliSession cli;
+    AnnexDeclaration od(cli.session);
+    if (!openDeclaration(cli, a.positional[0].trimmed(), od, false))
+        return kRefused;
+    std::vector<std::unique_ptr<AnnexRegister>> registers;
+    if (a.positional.size() > 1) {
+        registers.push_back(registerOf(cli, od, a.positional[1].trimmed()));
+        if (!registers.front())
+            return kRefused;
+    } else {
+        for (int box : registerBoxes())
+            registers.push_back(openRegister(cli.session, od.rules, box));
+    }
+    cli.sink.flushToStderr();
+    QJsonArray json;
+    for (const auto& r : registers) {
+        for (int row = 0; row < r->count(); ++row) {
+            QJsonObject o{{u"casilla"_s, r->box()}, {u"fila"_s, row + 1}};
+            QStringList line = {r->box(), QString::number(row + 1)};
+            for (const QString& column : r->tableColumns()) {
+                if (column == u"casilla")
+                    continue;
+                o.insert(column, r->value(row, column));
+                line << column + u'=' + r->value(row, column);
+            }
+            json.append(o);
+            if (!a.has(u"--json"_s))
+                printLine(line.join(u'\t'));
+        }
+    }
+    if (a.has(u"--json"_s))
+        printJson(json);
+    return kOk;
+}
+
+int annexAdd(const QStringList& words) {
+    static const Command command{
+        u"zem0482 annex add RUC CASILLA COLUMNA=VALOR ..."_s,
+        u"Registra una fila en el registro de detalle de la casilla, con las columnas por su nombre grabado\n"
+        "(per_tri=200601 num_for=1662 num_ord=123 fec_pago=15/02/2006 mto_trib=1234.50 mto_int=0 ...).\n"
+        "Los montos derivados se calculan como en la ventana de detalle y se aplican sus mismas\n"
+        "verificaciones; luego la casilla y las que dependen de ella se recalculan y la declaración se graba."_s,
+        {},
+        {},
+        3,
+        -1};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
+    // Every word is read before anything is opened, so that a bad word changes nothing.
+    QHash<QString, QString> assigned;
+    for (const QString& w : a.positional.mid(2)) {
+        const qsizetype eq = w.indexOf(u'=');
+        const QString column = eq > 0 ? w.left(eq).trimmed().toLower() : QString();
+        if (column.isEmpty() || assigned.contains(column))
+            return refuse(u"Argumento inválido «"_s + w +
+                          u"»: escriba cada COLUMNA=VALOR una vez, por ejemplo mto_trib=1234.50."_s);
+        assigned.insert(column, w.mid(eq + 1));
+    }
+    CliSession cli;
+    AnnexDeclaration od(cli.session);
+    if (!openDeclaration(cli, a.positional[0].trimmed(), od, true))
+        return kRefused;
+    const std::unique_ptr<AnnexRegister> r = registerOf(cli, od, a.positional[1].trimmed());
+    if (!r)
+        return kRefused;
+    const std::unique_ptr<AnnexEntry> entry = r->newEntry();
+    QStringList columns;
+    for (const EntryField& f : entry->fields())
+        columns << f.column;
+    for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
+        const EntryField* f = entry->field(it.key());
+        if (!f)
+            return refuse(u"La columna «"_s + it.key() + u"» no se registra en el detalle de la casilla "_s +
+                          r->box() + u"; sus columnas son: "_s + columns.join(u", "_s) + u'.');
+        if (f->kind == EntryKind::Computed)
+            return refuse(u"La columna "_s + f->column + u" («"_s + f->label +
+                          u"») se calcula; no se registra."_s);
+    }
+    // The fields in the order of the window, as the user fills them: what a field sets (the credits of a
+    // form, the proposed taxable income) comes before the fields that follow it.
+    for (const EntryField& f : entry->fields()) {
+        if (!assigned.contains(f.column))
+            continue;
+        if (!entry->setValue(f.column, assigned.value(f.column))) {
+            return refuse(entry->isEnabled(f.column) ? u"El valor «"_s + assigned.value(f.column) +
+                                                           u"» no es válido para la columna "_s + f.column +
+                                                           u" («"_s + f.label + u"»)."_s
+                                                     : u"La columna "_s + f.column + u" («"_s + f.label +
+                                                           u"») no se registra con el formulario "_s +
+                                                           entry->value(u"num_for"_s) + u'.');
+        }
+    }
+    if (!entry->accept()) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    cli.sink.clear();  // the register's own confirmation: the save's message says it all
+    return leaveAndSave(cli, od, *r);
+}
+
+int annexDelete(const QStringList& words) {
+    static const Command command{
+        u"zem0482 annex delete RUC CASILLA FILA"_s,
+        u"Elimina la fila FILA (numerada como en «annex list») del registro de detalle de la casilla; la\n"
+        "casilla y las que dependen de ella se recalculan y la declaración se graba."_s,
+        {},
+        {},
+        3,
+        3};
+    Arguments a;
+    if (const auto done = readCommand(command, words, &a))
+        return *done;
+    CliSession cli;
+    AnnexDeclaration od(cli.session);
+    if (!openDeclaration(cli, a.positional[0].trimmed(), od, false))
+        return kRefused;
+    const std::unique_ptr<AnnexRegister> r = registerOf(cli, od, a.positional[1].trimmed());
+    if (!r)
+        return kRefused;
+    bool numeric = false;
+    const int row = a.positional[2].trimmed().toInt(&numeric);
+    if (!numeric || row < 1 || row > r->count())
+        return refuse(u"La casilla "_s + r->box() + u" no tiene la fila «"_s + a.positional[2] +
+                      u"»; tiene "_s + QString::number(r->count()) + u" fila(s)."_s);
+    if (!r->remove(row - 1)) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    return leaveAndSave(cli, od, *r);
+}
+
+}  // namespace
+
+int cmdAnnex(const QStringList& words) {
+    const QString sub = words.value(0);
+    if (sub == u"list")
+        return annexList(words.mid(1));
+    if (sub == u"add")
+        return annexAdd(words.mid(1));
+    if (sub == u"delete")
+        return annexDelete(words.mid(1));
+    return refuse(
+        u"Uso: zem0482 annex list RUC [CASILLA] [--json] | annex add RUC CASILLA COLUMNA=VALOR ... | "
+        "annex delete RUC CASILLA FILA"_s);
+}
+
+}  // namespace zem::cli

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "CliTool.h"
+
+using namespace Qt::StringLiterals;
+
+using zem::test::Outcome;
+using zem::test::Tool;
+
+namespace {
+
+const QString kRuc = u"20100070970"_s;
+
+// An installation with one taxpayer whose declaration has been saved with its identification answered.
+void install(const Tool& zem) {
+    ASSERT_EQ(zem({u"init"_s}).code, 0);
+    ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
+    ASSERT_EQ(zem({u"taxpayer"_s, u"add"_s, kRuc, u"--paterno"_s, u"PEREZ"_s, u"--materno"_s, u"GOMEZ"_s,
+                   u"--nombres"_s, u"ANA"_s})
+                  .code,
+              0);
+    const Outcome saved = zem({u"save"_s, kRuc, u"552=1"_s, u"554=0"_s, u"005=0"_s, u"027=2"_s, u"556=1"_s,
+                               u"560=0"_s, u"561=0"_s, u"025=01"_s, u"599=E"_s});
+    ASSERT_LT(saved.code, 2) << saved.err.toStdString();
+}
+
+// The stored value of a box as show prints it, "" when the box is not stored.
+QString shownBox(const Tool& zem, const QString& box) {
+    const QString out = zem({u"show"_s, kRuc}).out;
+    for (const QString& line : out.split(u'\n')) {
+        if (line.startsWith(box + u'\t'))
+            return line.mid(box.size() + 1);
+    }
+    return {};
+}
+
+Outcome add(const Tool& zem, const QString& box, const QStringList& columns) {
+    return zem(QStringList{u"annex"_s, u"add"_s, kRuc, box} + columns);
+}
+
+}  // namespace
+
+TEST(AnnexCli, PaymentsAddedListedAndDeletedMoveTheirBoxes) {
+    Tool zem;
+    install(zem);
+    const Outcome first = add(zem, u"133"_s,
+                              {u"per_tri=200601"_s, u"num_for=1662"_s, u"num_ord=123"_s,
+                               u"fec_pago=15/02/2006"_s, u"mto_trib=1234.50"_s, u"mto_int=0"_s});
+    ASSERT_LT(first.code, 2) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains(u"grabada"_s)) << first.out.toStdString();
+    EXPECT_EQ(shownBox(zem, u"133"_s), u"-1235"_s);  // a credit, in whole units
+    EXPECT_EQ(shownBox(zem, u"100"_s), u"10288"_s);  // the income proposed at 12 %
+    ASSERT_LT(add(zem, u"529"_s,
+                  {u"per_tri=200602"_s, u"num_for=0121"_s, u"num_ord=7"_s, u"fec_pago=10/03/2006"_s,
+                   u"mto_trib=500"_s})
+                  .code,
+              2);
+    EXPECT_EQ(shownBox(zem, u"529"_s), u"500"_s);
+    ASSERT_LT(add(zem, u"127"_s,
+                  {u"per_tri=200603"_s, u"num_for=0651"_s, u"num_ord=5"_s, u"fec_pago=10/04/2006"_s,
+                   u"mto_sal=100"_s, u"mto_sin_int=200"_s})
+                  .code,
+              2);
+    EXPECT_EQ(shownBox(zem, u"127"_s), u"300"_s);
+
+    // Refusals say what the window says, or what is wrong with the words, and change nothing.
+    const QString before = zem({u"show"_s, kRuc}).out;
+    const Outcome twice = add(zem, u"133"_s,
+                              {u"per_tri=200601"_s, u"num_for=1662"_s, u"num_ord=123"_s,
+                               u"fec_pago=15/02/2006"_s, u"mto_trib=1"_s});
+    EXPECT_EQ(twice.code, 2);
+    EXPECT_TRUE(twice.err.contains(u"Los datos que desea registrar ya fueron ingresados. "_s));
+    const Outcome future = add(
+        zem, u"529"_s,
+        {u"per_tri=200612"_s, u"num_for=1662"_s, u"num_ord=8"_s, u"fec_pago=01/01/2999"_s, u"mto_trib=1"_s});
+    EXPECT_EQ(future.code, 2);
+    EXPECT_TRUE(future.err.contains(u"La fecha es mayor a la fecha del sistema"_s));
+    EXPECT_EQ(add(zem, u"133"_s, {u"mto_tot_pag=5"_s}).code, 2);  // computed
+    EXPECT_TRUE(add(zem, u"127"_s, {u"num_for=1662"_s, u"mto_sal=5"_s}).err.contains(u"formulario 1662"_s));
+    EXPECT_EQ(add(zem, u"107"_s, {u"mto_trib=5"_s}).code, 2);  // no register here yet
+    EXPECT_EQ(add(zem, u"133"_s, {u"bogus=1"_s}).code, 2);
+    EXPECT_EQ(zem({u"show"_s, kRuc}).out, before);
+
+    const Outcome all = zem({u"annex"_s, u"list"_s, kRuc});
+    ASSERT_EQ(all.code, 0);
+    const QStringList lines = all.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(
+        lines[0].startsWith(u"133\t1\tper_tri=200601\tnum_for=1662\tnum_ord=123\tfec_pago=15/02/2006\t"
+                            "mto_trib=1234.50\tmto_int=0.00\tmto_tot_pag=1234.50\tmto_gravado=10287.50"_s))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(u"127\t1\t"_s));
+    const Outcome json = zem({u"annex"_s, u"list"_s, kRuc, u"529"_s, u"--json"_s});
+    EXPECT_TRUE(json.out.contains(u"\"fila\": 1"_s)) << json.out.toStdString();
+    EXPECT_TRUE(json.out.contains(u"\"casilla\": \"529\""_s));
+
+    // Deleting the only payment of box 133 empties it and box 100.
+    ASSERT_LT(zem({u"annex"_s, u"delete"_s, kRuc, u"133"_s, u"1"_s}).code, 2);
+    EXPECT_EQ(shownBox(zem, u"133"_s), QString());
+    EXPECT_EQ(shownBox(zem, u"100"_s), QString());
+    EXPECT_EQ(zem({u"annex"_s, u"delete"_s, kRuc, u"133"_s, u"1"_s}).code, 2);
+    ASSERT_LT(zem({u"annex"_s, u"delete"_s, kRuc, u"127"_s, u"1"_s}).code, 2);
+    EXPECT_EQ(shownBox(zem, u"127"_s), QString());
+    EXPECT_EQ(zem({u"annex"_s, u"list"_s, kRuc}).out.count(u'\n'), 1);  // the payment of box 529 remains
+}
