@@ -1,6 +1,7 @@
 // qw482: the module of form 0482. Started by the family launcher "Zemlanda".
 #include <QApplication>
 
+#include "annexes/ui/AnnexWindows.h"
 #include "declaration/ui/Assistants.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
@@ -29,10 +30,11 @@ int main(int argc, char** argv) {
     zem::Session session(sink, clock);
     const zem::X11WindowEnumerator desktop;
     zem::SingleInstance instance;
-    // The windows that feed the declaration's boxes and grids register here; the declaration window opens them
-    // through the registry. The print dialog registers here once it exists; until then a stand-in opens.
+    // The windows that feed the declaration's boxes and grids register here; the declaration window opens
+    // them through the registry. The print dialog registers here once it exists; until then a stand-in opens.
     zem::FeederRegistry feeders;
     zem::registerAssistants(feeders);
+    zem::registerAnnexWindows(feeders);
     zem::WindowFactory windows;
     windows.setDeclarationWindow([&feeders](zem::Session& s, QWidget* parent) -> QDialog* {
         return new zem::Frm0478(s, feeders, parent);

@@ -1,0 +1,222 @@
+#include "annexes/ui/RegisterEntryWindow.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "annexes/AnnexEntry.h"
+#include "annexes/AnnexRegister.h"
+#include "data/Format.h"
+#include "data/ui/AmountField.h"
+#include "startup/Session.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kFieldWidth = 150;
+
+QString controlName(const EntryField& f, int amountIndex) {
+    switch (f.kind) {
+        case EntryKind::Period:
+            return u"MkePeriodo"_s;
+        case EntryKind::Code:
+            return u"CboFormulario"_s;
+        case EntryKind::Digits:
+            return u"txtOrden"_s;
+        case EntryKind::Date:
+            return u"MskFecPag"_s;
+        default:
+            return u"TxtMonto"_s + QString::number(amountIndex);
+    }
+}
+
+}  // namespace
+
+RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
+    : QDialog(parent), entry_(entry) {
+    setWindowTitle(entry.caption());
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* frame = new QGroupBox(u"Detalle de pagos"_s, this);
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(0, 1);
+    MessageSink& sink = entry.owner().session().sink;
+    int amountIndex = 0;
+    int line = 0;
+    for (const EntryField& f : entry.fields()) {
+        QWidget* control = nullptr;
+        const QString column = f.column;
+        switch (f.kind) {
+            case EntryKind::Period:
+            case EntryKind::Digits:
+            case EntryKind::Date: {
+                auto* edit = new QLineEdit(frame);
+                if (f.kind == EntryKind::Period)
+                    edit->setInputMask(periodInputMask(entry.owner().session().gAnio));
+                if (f.kind == EntryKind::Date)
+                    edit->setInputMask(u"99/99/9999;_"_s);
+                if (f.kind == EntryKind::Digits) {
+                    edit->setValidator(
+                        new QRegularExpressionValidator(QRegularExpression(u"[0-9]{0,20}"_s), edit));
+                }
+                connect(edit, &QLineEdit::textChanged, this, [this, column] {
+                    if (!showing_)
+                        entry_.setValue(column, controlText(column));
+                });
+                control = edit;
+                break;
+            }
+            case EntryKind::Code: {
+                auto* combo = new QComboBox(frame);
+                combo->addItems(entry.choices(column));
+                combo->setCurrentIndex(-1);
+                connect(combo, &QComboBox::currentIndexChanged, this, [this, column] {
+                    if (!showing_)
+                        entry_.setValue(column, controlText(column));
+                });
+                control = combo;
+                break;
+            }
+            case EntryKind::Amount:
+            case EntryKind::Computed: {
+                auto* amount = new AmountField(AmountField::Kind::Annex, frame);
+                amount->setLimits(10, 2, &sink);
+                amount->setReadOnly(f.kind == EntryKind::Computed);
+                amount->setFocusPolicy(f.kind == EntryKind::Computed ? Qt::NoFocus : Qt::StrongFocus);
+                amount->setAlignment(Qt::AlignRight);
+                connect(amount, &QLineEdit::textChanged, this, [this, column] {
+                    if (!showing_)
+                        entry_.setValue(column, controlText(column));
+                });
+                control = amount;
+                ++amountIndex;
+                break;
+            }
+        }
+        control->setObjectName(controlName(f, amountIndex - 1));
+        control->setFixedWidth(kFieldWidth);
+        if (f.kind != EntryKind::Amount && f.kind != EntryKind::Computed)
+            control->installEventFilter(this);
+        auto* label = new QLabel(f.label, frame);
+        label->setBuddy(control);
+        grid->addWidget(label, line, 0);
+        grid->addWidget(control, line, 1);
+        ++line;
+        controls_.insert(column, control);
+    }
+    layout->addWidget(frame);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(u"&Aceptar"_s, this);
+    ok->setObjectName(u"CmdITF0"_s);
+    auto* leave = new QPushButton(u"&Salir"_s, this);
+    leave->setObjectName(u"CmdITF1"_s);
+    for (QPushButton* b : {ok, leave}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(100);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, [this] { aceptar(); });
+    connect(leave, &QPushButton::clicked, this, &QDialog::reject);
+
+    connect(&entry, &AnnexEntry::valueChanged, this, [this](const QString& column) { showValue(column); });
+    connect(&entry, &AnnexEntry::enabledChanged, this, [this](const QString& column) { showState(column); });
+    for (const EntryField& f : entry.fields()) {
+        showValue(f.column);
+        showState(f.column);
+    }
+}
+
+QString RegisterEntryWindow::controlText(const QString& column) const {
+    QWidget* w = controls_.value(column);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->currentText();
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (!edit)
+        return {};
+    const EntryField* f = entry_.field(column);
+    if (f && f->kind == EntryKind::Period)
+        return AnnexEntry::perTriOf(edit->text());
+    if (f && f->kind == EntryKind::Date && edit->text() == u"//")
+        return {};
+    return edit->text();
+}
+
+void RegisterEntryWindow::showValue(const QString& column) {
+    QWidget* w = controls_.value(column);
+    const EntryField* f = entry_.field(column);
+    if (!w || !f || controlText(column) == entry_.value(column))
+        return;
+    showing_ = true;
+    const QString v = entry_.value(column);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(combo->findText(v));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (v.isEmpty()) {
+            edit->clear();
+        } else {
+            edit->setText(f->kind == EntryKind::Period ? AnnexEntry::periodText(v) : v);
+        }
+    }
+    showing_ = false;
+}
+
+void RegisterEntryWindow::showState(const QString& column) {
+    QWidget* w = controls_.value(column);
+    const EntryField* f = entry_.field(column);
+    if (!w || !f)
+        return;
+    const bool locked = f->key && !entry_.isNew();
+    w->setEnabled(entry_.isEnabled(column) && !locked);
+    // A locked key is painted grey; a closed amount in the button-face colour.
+    QPalette palette = w->palette();
+    const QColor base = locked                      ? QColor(0xC0, 0xC0, 0xC0)
+                        : !entry_.isEnabled(column) ? palette.color(QPalette::Button)
+                                                    : QColor(Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Base, base);
+    palette.setColor(QPalette::Active, QPalette::Base, base);
+    palette.setColor(QPalette::Inactive, QPalette::Base, base);
+    w->setPalette(palette);
+}
+
+void RegisterEntryWindow::aceptar() {
+    if (!entry_.accept()) {
+        if (QWidget* w = controls_.value(entry_.failedColumn()); w && w->isEnabled())
+            w->setFocus();
+        return;
+    }
+    if (!entry_.isNew()) {
+        accept();
+        return;
+    }
+    if (!entry_.fields().isEmpty()) {
+        if (QWidget* first = controls_.value(entry_.fields().first().column))
+            first->setFocus();
+    }
+}
+
+bool RegisterEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter moves on as Tab does.
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zem

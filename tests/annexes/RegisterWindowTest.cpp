@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "annexes/AnnexRegister.h"
+#include "annexes/Registers.h"
+#include "annexes/ui/AnnexWindows.h"
+#include "annexes/ui/RegisterEntryWindow.h"
+#include "annexes/ui/RegisterListWindow.h"
+#include "data/SeedCatalogue.h"
+#include "declaration/Rules.h"
+#include "declaration/ui/FeederRegistry.h"
+#include "declaration/ui/Frm0478.h"
+#include "support/TestEnv.h"
+
+using namespace zem;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRuc = u"10123456781"_s;
+
+template <typename T>
+T* child(const QWidget& w, const QString& name) {
+    T* found = w.findChild<T*>(name);
+    EXPECT_TRUE(found) << name.toStdString();
+    return found;
+}
+
+// Brings the tabs that hold the widget to front, as the user does before using it.
+QWidget* reveal(QWidget* widget) {
+    QList<QPair<QTabWidget*, QWidget*>> path;
+    for (QWidget* p = widget; p && p->parentWidget(); p = p->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
+        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
+            path.prepend({tabs, p});
+    }
+    for (const auto& [tabs, page] : path)
+        tabs->setCurrentWidget(page);
+    return widget;
+}
+
+void click(const QWidget& w, const QString& name) {
+    QTest::mouseClick(reveal(child<QPushButton>(w, name)), Qt::LeftButton);
+}
+
+// Runs the steps on the next modal window of type T once it is shown (the caller then opens it).
+template <typename T>
+void whenShown(std::function<void(T&)> steps) {
+    QTimer::singleShot(0, [steps] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window) {
+            whenShown<T>(steps);
+            return;
+        }
+        steps(*window);
+    });
+}
+
+// One payment typed field by field as the user types it.
+void typePayment(RegisterEntryWindow& d, const QString& month, const QString& order, const QString& amount) {
+    auto* period = child<QLineEdit>(d, u"MkePeriodo"_s);
+    period->setCursorPosition(0);
+    QTest::keyClicks(period, month);
+    auto* form = child<QComboBox>(d, u"CboFormulario"_s);
+    form->setCurrentIndex(form->findText(u"1662"_s));
+    QTest::keyClicks(child<QLineEdit>(d, u"txtOrden"_s), order);
+    auto* date = child<QLineEdit>(d, u"MskFecPag"_s);
+    date->setCursorPosition(0);
+    QTest::keyClicks(date, u"15022006"_s);
+    QTest::keyClicks(child<QLineEdit>(d, u"TxtMonto0"_s), amount);
+}
+
+// The rows of box 133 in the working table: period, payment and taxable income.
+QList<QStringList> paymentRows(Session& session) {
+    Declaration scratch;
+    Rules rules(scratch, u"3400"_s);
+    QList<QStringList> rows;
+    const auto model = openRegister(session, rules, 133);
+    for (int r = 0; r < model->count(); ++r)
+        rows << QStringList{model->value(r, u"per_tri"_s), model->value(r, u"mto_trib"_s),
+                            model->value(r, u"mto_gravado"_s)};
+    return rows;
+}
+
+}  // namespace
+
+TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSurviveASave) {
+    test::TestEnv env;
+    ASSERT_TRUE(loadSeedCatalogue(env.db()));
+    env.db().execute(
+        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
+        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
+        {kRuc});
+    env.session.gModo = 1;
+    FeederRegistry feeders;
+    registerAnnexWindows(feeders);
+    QList<QStringList> rows;
+    {
+        Frm0478 w(env.session, feeders);
+        w.show();
+        auto* ruc = child<QComboBox>(w, u"CmbRuc"_s);
+        ruc->setCurrentIndex(ruc->findData(kRuc));
+        Q_EMIT ruc->activated(ruc->currentIndex());
+        for (const QString& option : {u"optPor0"_s, u"optSom1"_s, u"OptRectifica1"_s})
+            QTest::mouseClick(reveal(child<QRadioButton>(w, option)), Qt::LeftButton);
+
+        bool listSeen = false;
+        whenShown<RegisterListWindow>([&](RegisterListWindow& list) {
+            listSeen = true;
+            EXPECT_EQ(list.windowTitle(),
+                      u"Casilla 133 - Pagos Directos de Impto a la Rta de 1era Categoría"_s);
+            whenShown<RegisterEntryWindow>([&](RegisterEntryWindow& d) {
+                typePayment(d, u"01"_s, u"123"_s, u"1200"_s);
+                // The payment proposes the income it was paid on.
+                auto* income = child<QLineEdit>(d, u"TxtMonto3"_s);
+                EXPECT_EQ(income->text(), u"10,000.00"_s);
+                click(d, u"CmdITF0"_s);
+                EXPECT_TRUE(d.isVisible());  // a new entry stays open for the next payment
+                EXPECT_EQ(child<QLineEdit>(d, u"txtOrden"_s)->text(), QString());
+                typePayment(d, u"02"_s, u"124"_s, u"600.40"_s);
+                click(d, u"CmdITF0"_s);
+                click(d, u"CmdITF1"_s);
+            });
+            click(list, u"CmdITF0"_s);
+            EXPECT_EQ(child<QLabel>(list, u"LblCtd_ITF"_s)->text(), u"Cantidad de registros: 2"_s);
+            EXPECT_EQ(child<QLabel>(list, u"lblTotal_ITF"_s)->text(), u"1,800"_s);
+
+            // The second payment is modified: its key cannot be, its amount can.
+            list.grid()->selectRow(1);
+            whenShown<RegisterEntryWindow>([&](RegisterEntryWindow& d) {
+                EXPECT_FALSE(child<QLineEdit>(d, u"MkePeriodo"_s)->isEnabled());
+                EXPECT_FALSE(child<QComboBox>(d, u"CboFormulario"_s)->isEnabled());
+                auto* amount = child<QLineEdit>(d, u"TxtMonto0"_s);
+                amount->selectAll();
+                QTest::keyClicks(amount, u"800"_s);
+                click(d, u"CmdITF0"_s);
+                EXPECT_FALSE(d.isVisible());
+            });
+            click(list, u"CmdITF1"_s);
+            EXPECT_EQ(child<QLabel>(list, u"lblTotal_ITF"_s)->text(), u"2,000"_s);
+
+            // The first one is deleted once the user confirms.
+            list.grid()->selectRow(0);
+            env.sink.setNextAnswer(MsgAnswer::Yes);
+            click(list, u"CmdITF2"_s);
+            EXPECT_EQ(child<QLabel>(list, u"LblCtd_ITF"_s)->text(), u"Cantidad de registros: 1"_s);
+            click(list, u"CmdITF3"_s);
+        });
+        QLineEdit* box133 = qobject_cast<QLineEdit*>(reveal(w.TxtValor(133)));
+        box133->setFocus();
+        QTest::keyClick(box133, Qt::Key_5);
+        ASSERT_TRUE(listSeen);
+
+        EXPECT_EQ(w.TxtValor(133)->text(), u"(800)"_s);
+        EXPECT_EQ(w.TxtValor(100)->text(), u"6,667"_s);  // 800 / 0.12, rounded
+        EXPECT_EQ(w.TxtValor(120)->text(), u"800"_s);    // 15 % of 6,667 less its 20 %
+        EXPECT_EQ(w.TxtValor(142)->text(), u"0"_s);      // the payment covers the tax
+
+        rows = paymentRows(env.session);
+        EXPECT_EQ(rows, (QList<QStringList>{{u"200602"_s, u"800.00"_s, u"6666.67"_s}}));
+        click(w, u"Cmdgeneral0"_s);
+        ASSERT_EQ(env.db().scalar(u"SELECT count(*) FROM cab"_s).toInt(), 1)
+            << env.sink.texts().join(u'\n').toStdString();
+    }
+    env.session.gModo = 2;
+    env.session.gRUC = kRuc;
+    Frm0478 again(env.session, feeders);
+    again.show();
+    EXPECT_EQ(again.TxtValor(133)->text(), u"(800)"_s);
+    EXPECT_EQ(again.TxtValor(100)->text(), u"6,667"_s);
+    EXPECT_EQ(paymentRows(env.session), rows);
+}
