@@ -180,14 +180,22 @@ void RegisterEntryWindow::showState(const QString& column) {
         return;
     const bool locked = f->key && !entry_.isNew();
     w->setEnabled(entry_.isEnabled(column) && !locked);
-    // A locked key is painted grey; a closed amount in the button-face colour.
+    // A locked key is painted grey and still read; a closed amount, and a computed one, take the
+    // button-face colour.
     QPalette palette = w->palette();
-    const QColor base = locked                      ? QColor(0xC0, 0xC0, 0xC0)
-                        : !entry_.isEnabled(column) ? palette.color(QPalette::Button)
-                                                    : QColor(Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::Base, base);
-    palette.setColor(QPalette::Active, QPalette::Base, base);
-    palette.setColor(QPalette::Inactive, QPalette::Base, base);
+    const QColor face = palette.color(QPalette::Active, QPalette::Button);
+    const QColor base = locked ? QColor(0xC0, 0xC0, 0xC0)
+                        : !entry_.isEnabled(column) || f->kind == EntryKind::Computed ? face
+                                                                                      : QColor(Qt::white);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Button, locked ? base : face);
+    }
+    if (locked) {
+        const QColor text = palette.color(QPalette::Active, QPalette::Text);
+        palette.setColor(QPalette::Disabled, QPalette::Text, text);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
+    }
     w->setPalette(palette);
 }
 

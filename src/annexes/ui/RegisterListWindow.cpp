@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -61,7 +62,7 @@ RegisterListWindow::RegisterListWindow(AnnexRegister& model, QWidget* parent)
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumSize(860, 220);
+    grid_->setMinimumHeight(220);
     inner->addWidget(grid_);
 
     auto* totals = new QGridLayout;
@@ -106,6 +107,15 @@ RegisterListWindow::RegisterListWindow(AnnexRegister& model, QWidget* parent)
     showSummary();
     if (model.count() > 0)
         grid_->selectRow(0);
+    fitColumns();
+}
+
+void RegisterListWindow::fitColumns() {
+    // Wide enough for every column of the register, within the screen's reach.
+    grid_->resizeColumnsToContents();
+    const int width = grid_->horizontalHeader()->length() + grid_->verticalHeader()->sizeHint().width() +
+                      2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width() + 40;
+    grid_->setMinimumWidth(qBound(600, width, 1200));
 }
 
 void RegisterListWindow::showSummary() {

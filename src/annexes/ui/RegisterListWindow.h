@@ -39,6 +39,7 @@ public Q_SLOTS:
 
 private:
     void showSummary();
+    void fitColumns();
     int currentRow() const;
 
     AnnexRegister& model_;
