@@ -153,8 +153,15 @@ bool AnnexRegister::remove(int row) {
     for (const QString& column : def_.key)
         conditions << column + u" = ?"_s;
     setModified(true);
+    QSqlQuery q(db().handle());
     const bool ok =
-        db().execute(u"DELETE FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), values);
+        db().run(q, u"DELETE FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), values);
+    if (!ok) {
+        // The list stays open and the table as it was.
+        const DbError& e = db().lastError();
+        sink().error(u"Error : "_s + QString::number(e.number) + u" Descripción : "_s + e.description,
+                     u"Error"_s);
+    }
     return Get_RET() && ok;
 }
 

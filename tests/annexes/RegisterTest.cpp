@@ -219,5 +219,48 @@ TEST_F(RegisterTest, ATotalTooLargeForTheBoxIsRefusedAndTheBoxKept) {
     EXPECT_EQ(declaration.text(529), u"7"_s);
 }
 
+TEST_F(RegisterTest, DeletingARowTouchesOnlyItsBoxAndImportedRowsGoLikeAnyOther) {
+    // The same period, form and order on both boxes, one of them loaded from the authority's package.
+    for (const char16_t* box : {u"133", u"529"}) {
+        ASSERT_TRUE(env.db().execute(
+            u"INSERT INTO TMP_F0480PAGOS (casilla, per_tri, num_for, num_ord, mto_trib, ind_importa) "
+            "VALUES (?, '200601', '1662', '1', '10.00', '1')"_s,
+            {QString::fromUtf16(box)}));
+    }
+    auto r529 = open(529);
+    env.sink.setNextAnswer(MsgAnswer::No);
+    EXPECT_FALSE(r529->Eliminar_ITF(0));  // No keeps it
+    EXPECT_EQ(r529->count(), 1);
+    env.sink.setNextAnswer(MsgAnswer::Yes);
+    ASSERT_TRUE(r529->Eliminar_ITF(0));
+    EXPECT_EQ(env.sink.messages().last().text,
+              u"¿Esta seguro de Eliminar?. Esta información no podrá ser recuperada"_s);
+    EXPECT_EQ(r529->count(), 0);
+    EXPECT_FALSE(r529->Eliminar_ITF(0));
+    EXPECT_EQ(env.sink.texts().last(), u"No existen registros para eliminar"_s);
+    EXPECT_FALSE(r529->canModify());
+    EXPECT_EQ(open(133)->count(), 1);
+}
+
+TEST_F(RegisterTest, PaymentsOnAccountSayWhichAmountIsWrongInTheirOwnWords) {
+    auto e = open(127)->newEntry();
+    const auto refusal = [&] {
+        env.sink.clear();
+        EXPECT_FALSE(e->accept());
+        return messages().join(u'|');
+    };
+    fill(*e, {{u"per_tri"_s, u"200613"_s}});
+    EXPECT_EQ(refusal(), u"¡El Período tributario no es Válido!"_s);  // no trailing blank here
+    fill(*e, {{u"per_tri"_s, u"200612"_s},
+              {u"num_for"_s, u"1662"_s},
+              {u"num_ord"_s, u"4"_s},
+              {u"fec_pago"_s, u"10/01/2007"_s},
+              {u"mto_sin_int"_s, u"0"_s}});
+    EXPECT_EQ(refusal(), u"Debe registrar el Pago sin Intereses"_s);  // 0 is no payment on this form
+    fill(*e, {{u"mto_sin_int"_s, u"10"_s}, {u"mto_int"_s, u"1.234"_s}});
+    EXPECT_EQ(refusal(), u"El Intereses: no es válido"_s);
+    EXPECT_EQ(e->failedColumn(), u"mto_int"_s);
+}
+
 }  // namespace
 }  // namespace zem

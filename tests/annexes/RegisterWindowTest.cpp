@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
 #include "annexes/ui/AnnexWindows.h"
@@ -180,4 +181,41 @@ TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSu
     EXPECT_EQ(again.TxtValor(133)->text(), u"(800)"_s);
     EXPECT_EQ(again.TxtValor(100)->text(), u"6,667"_s);
     EXPECT_EQ(paymentRows(env.session), rows);
+}
+
+TEST(RegisterWindows, TheDetailOf127OpensItsCreditsOnlyForCreditFormsAndEnterMovesOn) {
+    test::TestEnv env;
+    ASSERT_TRUE(loadSeedCatalogue(env.db()));
+    Declaration declaration;
+    Rules rules(declaration, u"3400"_s);
+    const auto model = openRegister(env.session, rules, 127);
+    const auto entry = model->newEntry();
+    RegisterEntryWindow d(*entry);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    EXPECT_EQ(d.windowTitle(),
+              u"Casilla 127 - Detalle de Pagos Directos de Impto a la Rta de 4ta Categoría  -  Indep."_s);
+
+    auto* credit = child<QLineEdit>(d, u"TxtMonto0"_s);
+    auto* total = child<QLineEdit>(d, u"TxtMonto4"_s);
+    auto* form = child<QComboBox>(d, u"CboFormulario"_s);
+    EXPECT_EQ(form->count(), 11);
+    EXPECT_FALSE(credit->isEnabled());
+    form->setCurrentIndex(form->findText(u"0651"_s));
+    ASSERT_TRUE(credit->isEnabled());
+    QTest::keyClicks(credit, u"100"_s);
+    EXPECT_EQ(total->text(), u"100.00"_s);
+    form->setCurrentIndex(form->findText(u"1662"_s));
+    EXPECT_FALSE(credit->isEnabled());
+    EXPECT_TRUE(credit->text().isEmpty());
+    EXPECT_TRUE(total->text().isEmpty());
+
+    // Enter moves from the order number to the date, as Tab would; the order number takes only digits.
+    auto* order = child<QLineEdit>(d, u"txtOrden"_s);
+    order->setFocus();
+    QTest::keyClicks(order, u"12a3"_s);
+    EXPECT_EQ(order->text(), u"123"_s);
+    QTest::keyClick(order, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(d, u"MskFecPag"_s));
 }
