@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n qt6-qpa-plugins
     libzip-dev libxcb1-dev googletest libgtest-dev libbenchmark-dev
     fonts-liberation xvfb xauth
+    dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
