@@ -13,6 +13,7 @@
 #include "shell/ui/FrmAcercade.h"
 #include "shell/ui/FrmBancos.h"
 #include "shell/ui/FrmModFor.h"
+#include "shell/ui/HelpKey.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/ModalWindow.h"
 #include "shell/ui/ToolbarIcons.h"
@@ -116,6 +117,8 @@ MDIFrm::MDIFrm(Session& session, const WindowFactory& windows, QWidget* parent)
 
     setGeometry(0, 0, twips(9555), twips(7320));
     exitHandler_ = [] { QCoreApplication::quit(); };
+    // F1 in this window or any window it opens shows the help at that window's section.
+    QCoreApplication::instance()->installEventFilter(new HelpKey(session.helpFile, this));
 }
 
 void MDIFrm::buildMenus() {
