@@ -48,6 +48,9 @@ TEST(Help, SectionsOfAWidgetFollowItsTabsAndWindow) {
     EXPECT_EQ(helpSections(field), (QStringList{u"tabAdicional-1"_s, u"SSTab1-2"_s, u"Frm0478"_s}));
     EXPECT_EQ(helpSections(plain), (QStringList{u"SSTab1-0"_s, u"Frm0478"_s}));
     EXPECT_EQ(helpSections(&window), QStringList{u"Frm0478"_s});
+    QDialog unnamedWindow(tabs->widget(1));
+    auto* inUnnamed = new QLineEdit(&unnamedWindow);
+    EXPECT_EQ(helpSections(inUnnamed), (QStringList{u"SSTab1-1"_s, u"Frm0478"_s}));
 }
 
 // Every window of the module has its own section in the built-in help; an unknown one opens the contents.

@@ -15,8 +15,9 @@ QStringList helpSections(const QWidget* widget) {
     QStringList sections;
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         if (w->isWindow()) {
-            if (!w->objectName().isEmpty())
-                sections << w->objectName();
+            if (w->objectName().isEmpty())
+                continue;  // an unnamed window is explained with the window it was opened from
+            sections << w->objectName();
             break;
         }
         // A tab page sits in the tab widget's inner stack.

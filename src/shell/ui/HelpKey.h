@@ -11,7 +11,8 @@ namespace zem {
 class HelpWindow;
 
 // The help sections that explain where a widget stands, innermost first: for every tab page it lies on, the
-// tab strip's name and the page's index ("SSTab1-2"), then the name of its window ("Frm0478", "frmPagos").
+// tab strip's name and the page's index ("SSTab1-2"), then the name of its window ("Frm0478", "frmPagos"); a
+// window without a name gives way to the window it was opened from.
 QStringList helpSections(const QWidget* widget);
 
 // F1 anywhere in the module opens the help at the section of the window (and tab) it is pressed in. The help
