@@ -49,21 +49,6 @@ bool writeMissingKeys(const IniFile& ini, const QString& directory, bool* create
     return true;
 }
 
-// The help of the module, SysPath + "0482/QW482.html", when it is not there yet.
-bool installHelp(const Settings& s) {
-    const QString dir = s.gSysPath + u"0482"_s;
-    const QString file = dir + u"/QW482.html"_s;
-    if (QFileInfo::exists(file))
-        return true;
-    if (!QDir().mkpath(dir))
-        return false;
-    QFile source(u":/help/QW482.html"_s);
-    QFile target(file);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return false;
-    return target.write(source.readAll()) >= 0;
-}
-
 bool addDemoRows(Db& db, const QString& user) {
     return db.transaction([&] {
         bool ok = true;
@@ -100,6 +85,21 @@ QString loginName() {
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name && *entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);
     return u"USUARIO"_s;
+}
+
+bool installHelp(const Settings& s) {
+    const QString dir = s.gSysPath + u"0482"_s;
+    QFile source(u":/help/QW482.html"_s);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray help = source.readAll();
+    QFile target(dir + u"/QW482.html"_s);
+    if (target.open(QIODevice::ReadOnly) && target.readAll() == help)
+        return true;
+    target.close();
+    if (!QDir().mkpath(dir) || !target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return target.write(help) == help.size();
 }
 
 bool installationExists(const InstallTarget& target) {

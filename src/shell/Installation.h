@@ -26,6 +26,10 @@ QString defaultInstallDirectory();
 // The login name of the user running the program.
 QString loginName();
 
+// Writes the help of the module, SysPath + "0482/QW482.html", when it is missing or is not this program's own
+// (left there by an earlier version); false when it cannot be written.
+bool installHelp(const Settings& settings);
+
 // True when the settings file and the database it names both exist.
 bool installationExists(const InstallTarget& target = {});
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "shell/Installation.h"
 #include "shell/ShellTexts.h"
 #include "startup/IniFile.h"
 #include "startup/MessageSink.h"
@@ -50,6 +51,8 @@ bool loadMainSession(Session& session, const IniFile& ini) {
         return false;
     session.gFormulario = u"0482"_s;
     session.helpFile = session.settings.gSysPath + session.gFormulario + u"/QW482"_s;
+    // The help follows the program: an updated package replaces the copy an earlier version left here.
+    installHelp(session.settings);
     return true;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -60,6 +62,30 @@ TEST(Installation, CreatesWhatIsMissingAndLeavesWhatExists) {
     // The demo user follows the settings' SysUser: ANA is added, the first user stays.
     EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"0"_s);
     EXPECT_EQ(count(db, u"SELECT count(*) FROM claves"_s), 2);
+}
+
+// The help an earlier version left in the installation is replaced by this program's own, once.
+TEST(Installation, HelpOfAnEarlierVersionIsReplaced) {
+    QTemporaryDir dir;
+    RecordingMessageSink sink;
+    const InstallTarget target{dir.filePath(u"QW000.INI"_s), dir.filePath(u"zem"_s)};
+    InstallResult installed;
+    ASSERT_TRUE(initInstallation(sink, false, target, &installed));
+    QFile builtIn(u":/help/QW482.html"_s);
+    ASSERT_TRUE(builtIn.open(QIODevice::ReadOnly));
+    const QByteArray help = builtIn.readAll();
+    QFile copy(dir.filePath(u"zem/0482/QW482.html"_s));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    copy.write("<html><body>Ayuda anterior, mucho m\xc3\xa1s larga que nada</body></html>");
+    copy.close();
+
+    ASSERT_TRUE(installHelp(installed.settings));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), help);
+    copy.close();
+    const QDateTime written = QFileInfo(copy).lastModified();
+    ASSERT_TRUE(installHelp(installed.settings));  // already current: left as it is
+    EXPECT_EQ(QFileInfo(copy).lastModified(), written);
 }
 
 TEST(Registration, RefusesBadInputWithAMessageAndWritesNothing) {
