@@ -12,7 +12,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FALLO: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+# gzip instead of the package's xz: the same contents in two thirds of the time.
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip \
+    >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
 deb="$(ls "$work"/out/*.deb)"
 dpkg-deb -x "$deb" "$work/root"
 root="$work/root"
