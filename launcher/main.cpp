@@ -1,6 +1,7 @@
 // zemlanda: the family launcher. Creates the installation on first start, registers taxpayers and users,
 // sends declarations and starts the module.
 #include <QApplication>
+#include <QIcon>
 
 #include "LauncherWindow.h"
 #include "shell/Installation.h"
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zemlanda"));
+    // The desktop entry and the icon the package installs (none when run from the build tree).
+    QGuiApplication::setDesktopFileName(QStringLiteral("zemlanda"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zemlanda")));
     zem::installSpanishTranslation(app);
 
     zem::MessageBoxSink sink;

@@ -1,5 +1,6 @@
 // qw482: the module of form 0482. Started by the family launcher "Zemlanda".
 #include <QApplication>
+#include <QIcon>
 
 #include "annexes/ui/AnnexWindows.h"
 #include "declaration/ui/Assistants.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qw482"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("zemlanda")));  // the family's, when installed
     zem::installSpanishTranslation(app);
 
     zem::MessageBoxSink sink;
