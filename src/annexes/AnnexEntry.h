@@ -45,8 +45,9 @@ public:
     AnnexRegister& owner() const { return owner_; }
     const QList<EntryField>& fields() const { return fields_; }
     const EntryField* field(const QString& column) const;
-    // The caption of the detail window.
+    // The caption of the detail window, and its name ("frmPagosDet", its help section).
     virtual QString caption() const = 0;
+    virtual QString windowName() const = 0;
 
     // "NUEVO" or "MODIFICA".
     const QString& mode() const { return mode_; }

@@ -26,6 +26,7 @@ struct RegisterColumn {
 // What tells one register's list apart from another's: its working table and key, its list columns, its
 // totals, its texts and how leaving it writes the box it feeds. Everything else is the same for all of them.
 struct RegisterDef {
+    QString name;                   // the list window's name, "frmPagos" (its help section)
     QString table;                  // working table, "TMP_F0480PAGOS"
     QStringList key;                // the columns that identify a row, "casilla" first
     QList<RegisterColumn> columns;  // the list, in order

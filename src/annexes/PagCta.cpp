@@ -19,6 +19,7 @@ const QStringList kCredits = {u"mto_sal"_s, u"mto_com"_s, u"mto_otr"_s};
 
 RegisterDef pagCtaDef() {
     RegisterDef def;
+    def.name = u"frmPagCta"_s;
     def.table = u"TMP_F0480PAGCTA"_s;
     def.key = {u"casilla"_s, u"per_tri"_s, u"num_for"_s, u"num_ord"_s};
     const QString amount = u"#,###,###,##0.00"_s;

@@ -24,6 +24,7 @@ public:
     explicit PagCtaEntry(AnnexRegister& owner);
 
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("frmPagCtaDet"); }
     bool Valida_Datos() override;
 
     void CalcularMontoTotal();

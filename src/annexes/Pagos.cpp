@@ -14,6 +14,7 @@ const QString kShown = QStringLiteral("###,###,###,##0.#0");
 
 RegisterDef pagosDef(int box) {
     RegisterDef def;
+    def.name = u"frmPagos"_s;
     def.table = u"TMP_F0480PAGOS"_s;
     def.key = {u"casilla"_s, u"per_tri"_s, u"num_for"_s, u"num_ord"_s};
     def.columns = {{u"per_tri"_s, u"Período"_s, u"0#/####"_s},

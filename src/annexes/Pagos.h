@@ -24,6 +24,7 @@ public:
     explicit PagosEntry(AnnexRegister& owner);
 
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("frmPagosDet"); }
     bool Valida_Datos() override;
 
     void CalcularMontoTotal();

@@ -121,6 +121,7 @@ TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSu
             listSeen = true;
             EXPECT_EQ(list.windowTitle(),
                       u"Casilla 133 - Pagos Directos de Impto a la Rta de 1era Categoría"_s);
+            EXPECT_EQ(list.objectName(), u"frmPagos"_s);  // the section of the help F1 opens
             whenShown<RegisterEntryWindow>([&](RegisterEntryWindow& d) {
                 typePayment(d, u"01"_s, u"123"_s, u"1200"_s);
                 // The payment proposes the income it was paid on.
@@ -196,6 +197,7 @@ TEST(RegisterWindows, TheDetailOf127OpensItsCreditsOnlyForCreditFormsAndEnterMov
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
     EXPECT_EQ(d.windowTitle(),
               u"Casilla 127 - Detalle de Pagos Directos de Impto a la Rta de 4ta Categoría  -  Indep."_s);
+    EXPECT_EQ(d.objectName(), u"frmPagCtaDet"_s);
 
     auto* credit = child<QLineEdit>(d, u"TxtMonto0"_s);
     auto* total = child<QLineEdit>(d, u"TxtMonto4"_s);

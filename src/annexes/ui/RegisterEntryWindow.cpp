@@ -44,6 +44,7 @@ QString controlName(const EntryField& f, int amountIndex) {
 
 RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
     : QDialog(parent), entry_(entry) {
+    setObjectName(entry.windowName());
     setWindowTitle(entry.caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);

@@ -43,6 +43,7 @@ QLabel* amountLabel(const QString& name, QWidget* parent) {
 RegisterListWindow::RegisterListWindow(AnnexRegister& model, QWidget* parent)
     : QDialog(parent), model_(model) {
     const RegisterDef& def = model.def();
+    setObjectName(def.name);
     setWindowTitle(def.caption);
     setModal(true);
     openEntry_ = [](AnnexEntry& entry, QWidget* p) {
