@@ -24,7 +24,7 @@ Value period() {
 }
 
 AnnexColumn amount(const QString& label, const QString& column, int x = 0) {
-    return {label, x, col(column), true};
+    return {label, x, col(column), true, column};
 }
 
 }  // namespace
@@ -71,7 +71,6 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
             l.totalColumn = u"mto_trib"_s;
         }
         l.totalLabel = u"Total :"_s;
-        l.totalX = 9000;
     } else if (t == u"F0480PAGCTA") {
         l.columns = {{u"Período"_s, 300, period()},
                      {u"Form."_s, 1100, col(u"num_for"_s)},
@@ -194,7 +193,6 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
                      amount(u"Dividendo Percibido"_s, u"mto_distribuido"_s, 8000)};
         l.totalLabel = u"Totales :"_s;
         l.totalColumn = u"mto_distribuido"_s;
-        l.totalX = 9000;
     }
     return l;
 }

@@ -14,7 +14,8 @@ struct AnnexColumn {
     QString label;  // in the heading line (single line) or the heading itself (several)
     int x = 0;      // several headings only
     std::function<QString(const QSqlQuery&)> value;
-    bool amount = false;  // right-aligned
+    bool amount = false;         // right-aligned
+    QString column = QString();  // the stored column of an amount
 };
 
 struct AnnexLayout {
@@ -22,9 +23,7 @@ struct AnnexLayout {
     QList<AnnexColumn> columns;
     QString amountMask = QStringLiteral("###,###,###,##0");
     QString totalLabel;   // empty: no total line
-    QString totalColumn;  // summed over the rows
-    int totalLabelX = 6000;
-    int totalX = 8840;
+    QString totalColumn;  // summed over the rows; the total stands under this column's amounts
 };
 
 // Descriptions the rows show: catalogue texts and the names of payers registered for the declaration.

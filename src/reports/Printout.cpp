@@ -121,12 +121,9 @@ void DeclarationPrintout::sectionTitle(const QString& title) {
     text(300, 2340, title, true);
 }
 
-void DeclarationPrintout::rowFrames(const QList<int>& numbered) {
-    for (int i = 0; i <= 46; ++i) {
+void DeclarationPrintout::rowFrames() {
+    for (int i = 0; i <= 46; ++i)
         frame(150, 2820 + 270 * i, 11000, 3090 + 270 * i);
-        if (numbered.contains(i))
-            frame(8775, 2820 + 270 * i, 9175, 3090 + 270 * i);
-    }
 }
 
 void DeclarationPrintout::amount(int x, int y, int box) {
@@ -143,8 +140,13 @@ void DeclarationPrintout::plain(int x, int y, int box) {
 
 void DeclarationPrintout::boxRow(int y, const QString& caption, int box, int captionX) {
     text(captionX, y, caption);
-    text(8825, y, boxCode(box));
+    boxNumber(8825, y, box);
     amount(9275, y, box);
+}
+
+void DeclarationPrintout::boxNumber(int x, int y, int box) {
+    frame(x - 50, y - 60, x + 350, y + 210);
+    text(x, y, boxCode(box));
 }
 
 void DeclarationPrintout::mark(int x, int y, bool on) {

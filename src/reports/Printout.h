@@ -48,8 +48,10 @@ private:
     void frame(int x1, int y1, int x2, int y2);
     void declarationTags();
     void sectionTitle(const QString& title);
-    // The frame of the 47 rows of a declaration page; rows in numbered get the box-number cell.
-    void rowFrames(const QList<int>& numbered);
+    // The frame of the 47 rows of a declaration page.
+    void rowFrames();
+    // A box number at x in its cell.
+    void boxNumber(int x, int y, int box);
     // A box value at x, formatted as an amount and right-aligned.
     void amount(int x, int y, int box);
     // A box value at x as it is stored (names, codes, dates).

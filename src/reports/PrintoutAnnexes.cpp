@@ -28,6 +28,11 @@ int columnChars(const AnnexLayout& l, int i) {
     return std::max(1, (next - l.columns[i].x) / kCharWidth - 1);
 }
 
+// Amounts under one of several headings end with the heading (at least 10 characters, within the column).
+int amountChars(const AnnexLayout& l, int i) {
+    return std::min(columnChars(l, i), std::max(static_cast<int>(l.columns[i].label.size()), 10));
+}
+
 }  // namespace
 
 QSqlQuery DeclarationPrintout::annexRows(const QString& tableName, const QString& box) {
@@ -88,6 +93,15 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
     for (const AnnexColumn& c : l.columns)
         starts.append(single ? std::max(0, static_cast<int>(l.heading.indexOf(c.label))) : 0);
 
+    // Where the amounts of the summed column end (twips): the total ends there too.
+    int totalEnd = 300 + 104 * kCharWidth;
+    for (int i = 0; i < l.columns.size(); ++i) {
+        if (l.columns[i].column != l.totalColumn || l.totalColumn.isEmpty())
+            continue;
+        totalEnd = single ? 300 + std::max(static_cast<int>(l.heading.size()), starts[i] + 15) * kCharWidth
+                          : l.columns[i].x + amountChars(l, i) * kCharWidth;
+    }
+
     auto startPage = [&] {
         CabeceraPagina(0, tableName);
         frame(150, 1910, 11000, 2200);
@@ -126,7 +140,7 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
         } else {
             for (int i = 0; i < l.columns.size(); ++i) {
                 const AnnexColumn& c = l.columns[i];
-                const int width = columnChars(l, i);
+                const int width = c.amount ? amountChars(l, i) : columnChars(l, i);
                 const QString v = c.amount ? AlineaDerecha(amountText(c.value(q), l.amountMask), width)
                                            : util::RellenaDerecha(c.value(q), width).trimmed();
                 if (!v.trimmed().isEmpty())
@@ -152,8 +166,10 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
     }
     text(300, y, u"Cantidad total de registros  :"_s + QString::number(count));
     if (!l.totalLabel.isEmpty()) {
-        text(l.totalLabelX, y + kRowHeight, l.totalLabel);
-        text(l.totalX, y + kRowHeight, AlineaDerecha(Format(total, l.amountMask), 15));
+        const QString sum = AlineaDerecha(Format(total, l.amountMask), 15);
+        const int x = totalEnd - static_cast<int>(sum.size()) * kCharWidth;
+        text(x - static_cast<int>(l.totalLabel.size() + 1) * kCharWidth, y + kRowHeight, l.totalLabel);
+        text(x, y + kRowHeight, sum);
     }
 }
 

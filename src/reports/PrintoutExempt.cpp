@@ -69,7 +69,7 @@ void DeclarationPrintout::PaginaExoneradas() {
         const bool total = i == 31 || i == 42;
         text(300, y, lines[i], title || total, title ? 10 : 8);
         if (amountAt.contains(i)) {
-            text(8825, y, boxCode(amountAt[i]));
+            boxNumber(8825, y, amountAt[i]);
             amount(9275, y, amountAt[i]);
         }
     }

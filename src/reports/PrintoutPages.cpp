@@ -87,12 +87,7 @@ void DeclarationPrintout::PaginaRentaImponible() {
         {u"Valor enajenación inmueble(s)."_s, 550},
         {u"Costo computable  inmueble(s)."_s, 551},
     };
-    QList<int> numbered;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (rows[i].box != 0)
-            numbered.append(i);
-    }
-    rowFrames(numbered);
+    rowFrames();
     for (int i = 0; i < rows.size(); ++i) {
         const FormRow& r = rows[i];
         if (r.style == Style::SubHeading)
@@ -110,9 +105,9 @@ void DeclarationPrintout::PaginaDeuda() {
     declarationTags();
     CabeceraPagina(0, {});
     sectionTitle(u"2.- DETERMINACIÓN DE LA DEUDA"_s);
-    rowFrames({0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-               15, 16, 18, 19, 20, 22, 25, 32, 33, 34, 35, 38, 39, 40});
-    boxRow(rowY(0), u" Impuesto a la renta según escala"_s, 120, 150);
+    rowFrames();
+    int i = 0;  // the row being written
+    boxRow(rowY(i++), u" Impuesto a la renta según escala"_s, 120, 150);
     // The credits, their group named in the left column.
     auto group = [this](int first, int rows, const QStringList& label) {
         frame(150, rowY(first) - 60, 1700, rowY(first + rows) - 60);
@@ -120,12 +115,16 @@ void DeclarationPrintout::PaginaDeuda() {
         for (int k = 0; k < label.size(); ++k)
             text(300, rowY(first) - 30 + k * step, label[k]);
     };
-    group(1, 2, {u"CREDITO SIN"_s, u" DERECHO A"_s, u" DEVOLUCION"_s});
-    boxRow(rowY(1), u"Crédito por Impuesto a la Renta de fuente extranjera"_s, 122, 1800);
-    boxRow(rowY(2), u"Otros créditos sin derecho a devolución"_s, 124, 1800);
-    boxRow(rowY(3), u"        SUB TOTAL                        Cas. 120 - (Cas. 122 + 124)"_s, 516);
-    group(4, 9, {u"CREDITO CON"_s, u"DERECHO A"_s, u"DEVOLUCION"_s});
-    const QList<QPair<QString, int>> credits = {
+    auto credits = [&](const QList<QPair<QString, int>>& rows) {
+        for (const auto& [caption, box] : rows)
+            boxRow(rowY(i++), caption, box, 1800);
+    };
+    group(i, 2, {u"CREDITO SIN"_s, u" DERECHO A"_s, u" DEVOLUCION"_s});
+    credits({{u"Crédito por Impuesto a la Renta de fuente extranjera"_s, 122},
+             {u"Otros créditos sin derecho a devolución"_s, 124}});
+    boxRow(rowY(i++), u"        SUB TOTAL                        Cas. 120 - (Cas. 122 + 124)"_s, 516);
+    group(i, 9, {u"CREDITO CON"_s, u"DERECHO A"_s, u"DEVOLUCION"_s});
+    credits({
         {u"Saldo a favor del ejercicio anterior"_s, 125},
         {u"Pago directo del Impuesto a la Renta de primera categoría"_s, 133},
         {u"Pago directo del Impuesto a la Renta de segunda categoría"_s, 529},
@@ -135,84 +134,84 @@ void DeclarationPrintout::PaginaDeuda() {
         {u"Impuesto retenido sobre rentas de cuarta categoría"_s, 130},
         {u"Impuesto retenido sobre rentas de quinta categoría"_s, 131},
         {u"Otros créditos con derecho a devolución"_s, 132},
-    };
-    for (int k = 0; k < credits.size(); ++k)
-        boxRow(rowY(4 + k), credits[k].first, credits[k].second, 1800);
-    group(13, 3, {u"SALDO POR"_s, u"REGULARIZAR"_s});
-    text(1800, rowY(13), u"A FAVOR DEL"_s);
-    text(1800, rowY(14), u"CONTRIBUYENTE"_s);
-    text(3530, rowY(13), u"1. Devolución"_s);
-    frame(7050, rowY(13) - 60, 7450, rowY(14) - 60);
-    text(7100, rowY(13), boxCode(140));
-    amount(7550, rowY(13), 140);
-    text(3530, rowY(14), u"2. Aplicación contra futuros"_s);
-    text(3530, rowY(15) - 135, u"pagos a cuenta y/o regularización"_s);
-    text(8825, rowY(14), boxCode(141));
-    amount(9275, rowY(14), 141);
-    boxRow(rowY(15), u"A FAVOR DEL FISCO"_s, 142, 1800);
-    boxRow(rowY(16), u"Pagos contra el saldo a favor del fisco,realizados antes de la "_s, 144);
-    text(250, rowY(17), u"presentación de este formulario"_s);
-    boxRow(rowY(18), u"Interés moratorio"_s, 145);
-    boxRow(rowY(19), u"Saldo de la deuda tributaria               (Cas. 142 - Cas. 144) + Cas. 145"_s, 146);
-    text(250, rowY(20), u"IMPORTE A PAGAR "_s, true);
-    text(8825, rowY(20), boxCode(180));
-    amount(9275, rowY(20), 180);
-    text(250, rowY(21), u"FORMA DE PAGO"_s);
-    mark(6600, rowY(21), d_.efectivo == u"1");
-    text(7050, rowY(21), u"EFECTIVO"_s);
-    mark(8825, rowY(21), d_.cheque == u"1");
-    text(9275, rowY(21), u"CHEQUE"_s);
-    boxRow(rowY(22), u"Número de cheque"_s, 12);
+    });
+    // The balance: in favour of the taxpayer (returned, 140, or applied, 141) or of the treasury (142).
+    group(i, 4, {u"SALDO POR"_s, u"REGULARIZAR"_s});
+    text(1800, rowY(i), u"A FAVOR DEL"_s);
+    text(1800, rowY(i + 1), u"CONTRIBUYENTE"_s);
+    text(3530, rowY(i), u"1. Devolución"_s);
+    boxNumber(7100, rowY(i), 140);
+    amount(7550, rowY(i++), 140);
+    text(3530, rowY(i), u"2. Aplicación contra futuros"_s);
+    boxNumber(8825, rowY(i), 141);
+    amount(9275, rowY(i++), 141);
+    text(3530, rowY(i++), u"pagos a cuenta y/o regularización"_s);
+    credits({{u"A FAVOR DEL FISCO"_s, 142}});
+    boxRow(rowY(i++), u"Pagos contra el saldo a favor del fisco,realizados antes de la "_s, 144);
+    text(250, rowY(i++), u"presentación de este formulario"_s);
+    boxRow(rowY(i++), u"Interés moratorio"_s, 145);
+    boxRow(rowY(i++), u"Saldo de la deuda tributaria               (Cas. 142 - Cas. 144) + Cas. 145"_s, 146);
+    text(250, rowY(i), u"IMPORTE A PAGAR "_s, true);
+    boxNumber(8825, rowY(i), 180);
+    amount(9275, rowY(i++), 180);
+    text(250, rowY(i), u"FORMA DE PAGO"_s);
+    mark(6600, rowY(i), d_.efectivo == u"1");
+    text(7050, rowY(i), u"EFECTIVO"_s);
+    mark(8825, rowY(i), d_.cheque == u"1");
+    text(9275, rowY(i++), u"CHEQUE"_s);
+    text(250, rowY(i), u"Número de cheque"_s);
+    boxNumber(8825, rowY(i), 12);
     if (!d_.nrocheque.isEmpty())
-        text(9275, rowY(22), d_.nrocheque);
-    text(250, rowY(23), u"Banco "_s);
-    text(6600, rowY(23), boxCode(15));
+        text(9275, rowY(i), d_.nrocheque);
+    ++i;
+    text(250, rowY(i), u"Banco "_s);
+    boxNumber(6600, rowY(i), 15);
     if (!d_.bcolibrad.isEmpty())
-        text(7050, rowY(23), d_.bcolibrad + u' ' + description(u"004"_s, d_.bcolibrad, 36));
+        text(7050, rowY(i), d_.bcolibrad + u' ' + description(u"004"_s, d_.bcolibrad, 36));
+    ++i;
 
-    frame(150, rowY(24) - 60, 11000, rowY(25) - 60);
-    text(300, rowY(24), u"3.- IDENTIFICACION"_s, true);
-    text(250, rowY(25), u"Profesión u Oficio"_s);
-    text(6600, rowY(25), boxCode(25));
+    text(300, rowY(i++), u"3.- IDENTIFICACION"_s, true);
+    text(250, rowY(i), u"Profesión u Oficio"_s);
+    boxNumber(6600, rowY(i), 25);
     if (!d_.box(25).trimmed().isEmpty())
-        text(7050, rowY(25), d_.box(25).trimmed() + u' ' + description(u"979"_s, d_.box(25), 36));
+        text(7050, rowY(i), d_.box(25).trimmed() + u' ' + description(u"979"_s, d_.box(25), 36));
+    ++i;
     auto answer = [this](int y, const QString& caption, const QString& value) {
         text(250, y, caption);
         if (!value.isEmpty())
             text(10000, y, value == u"1" ? u"SI"_s : u"NO"_s);
     };
-    text(250, rowY(26), u"Inmueble donde realiza sus actividades"_s);
-    mark(6600, rowY(26), d_.box(27).trimmed() == u"1");
-    text(7050, rowY(26), u"ALQUILADO"_s);
-    mark(8825, rowY(26), d_.box(27).trimmed() == u"2");
-    text(9275, rowY(26), u"PROPIO"_s);
-    answer(rowY(27), u"¿Utilizará inform. proporcionada por KELOR para su decla.?"_s, d_.box(554).trimmed());
-    text(250, rowY(28), u"Tipo de declaración"_s);
-    mark(6600, rowY(28), d_.box(552).trimmed() == u"1");
-    text(7050, rowY(28), u"PERSONAL"_s);
-    mark(8825, rowY(28), d_.box(552).trimmed() == u"2");
-    text(9275, rowY(28), u"SOC. CONYUGAL"_s);
+    auto choice = [this](int y, const QString& caption, int box, const QString& first,
+                         const QString& second) {
+        text(250, y, caption);
+        mark(6600, y, d_.box(box).trimmed() == u"1");
+        text(7050, y, first);
+        mark(8825, y, d_.box(box).trimmed() == u"2");
+        text(9275, y, second);
+    };
+    choice(rowY(i++), u"Inmueble donde realiza sus actividades"_s, 27, u"ALQUILADO"_s, u"PROPIO"_s);
+    answer(rowY(i++), u"¿Utilizará inform. proporcionada por KELOR para su decla.?"_s, d_.box(554).trimmed());
+    choice(rowY(i++), u"Tipo de declaración"_s, 552, u"PERSONAL"_s, u"SOC. CONYUGAL"_s);
     const QString rectifies = d_.box(5).trimmed().isEmpty() ? d_.rectifica : d_.box(5).trimmed();
-    answer(rowY(29), u"La presente declaración rectifica o sustituye a otra"_s, rectifies);
+    answer(rowY(i++), u"La presente declaración rectifica o sustituye a otra"_s, rectifies);
 
-    text(300, rowY(30), u"4.- PERDIDAS"_s, true);
-    text(2700, rowY(31), u"Saldo de las pérdidas de ejercicios anteriores"_s, true);
-    const QList<QPair<QString, int>> losses = {
-        {u"2002"_s, 526}, {u"2003"_s, 527}, {u"2004"_s, 555}, {u"2005"_s, 562}};
-    for (int k = 0; k < losses.size(); ++k)
-        boxRow(rowY(32 + k), losses[k].first, losses[k].second);
-    text(250, rowY(36), u"ASISTENTE CASILLA 125"_s, true);
-    text(250, rowY(37), u"Saldo a favor del ejercicio anterior"_s, true);
-    boxRow(rowY(38), u"Saldo a favor del ejercicio 2005"_s, 563);
-    boxRow(rowY(39), u"Saldo a favor del ejercicio 2005 aplicado en el ejercicio 2006"_s, 564);
-    boxRow(rowY(40), u"Saldo a favor del ejercicio 2005 aplicado en el ejercicio 2007"_s, 565);
+    text(300, rowY(i++), u"4.- PERDIDAS"_s, true);
+    text(2700, rowY(i++), u"Saldo de las pérdidas de ejercicios anteriores"_s, true);
+    for (const auto& [year, box] :
+         QList<QPair<QString, int>>{{u"2002"_s, 526}, {u"2003"_s, 527}, {u"2004"_s, 555}, {u"2005"_s, 562}})
+        boxRow(rowY(i++), year, box);
+    text(250, rowY(i++), u"ASISTENTE CASILLA 125"_s, true);
+    text(250, rowY(i++), u"Saldo a favor del ejercicio anterior"_s, true);
+    boxRow(rowY(i++), u"Saldo a favor del ejercicio 2005"_s, 563);
+    boxRow(rowY(i++), u"Saldo a favor del ejercicio 2005 aplicado en el ejercicio 2006"_s, 564);
+    boxRow(rowY(i++), u"Saldo a favor del ejercicio 2005 aplicado en el ejercicio 2007"_s, 565);
 }
 
 void DeclarationPrintout::PaginaComplementaria() {
     declarationTags();
     CabeceraPagina(0, {});
     sectionTitle(u"4.- INFORMACIÓN COMPLEMENTARIA"_s);
-    rowFrames({17, 18, 19, 21, 22});
+    rowFrames();
     text(250, rowY(0), u"DATOS DEL DECLARANTE"_s);
     mark(6600, rowY(0), d_.box(556).trimmed() == u"1");
     text(7050, rowY(0), u"Contribuyente"_s);
@@ -275,22 +274,21 @@ void DeclarationPrintout::PaginaComplementaria() {
           u" Número de documento"_s}},
         {8825, {u"  Monto anual del"_s, u"  alquiler (S/.)"_s}},
     };
-    frame(150, rowY(26) - 60, 11000, rowY(30) - 60);
+    // The four heading lines stand right above the three rows (y 12330, 12600 and 12870).
     for (const auto& [x, lines] : headings) {
         for (int k = 0; k < lines.size(); ++k)
-            text(x, rowY(26 + k), lines[k]);
+            text(x, rowY(31 + k), lines[k]);
     }
     const int rowsY[] = {12330, 12600, 12870};
     for (int k = 0; k < 3; ++k) {
         const int y = rowsY[k];
-        frame(150, y - 60, 11000, y + 210);
         text(300, y, (d_.box(819 + k) + d_.box(continuationOfName(819 + k))).trimmed());
         const int type = 204 + k, number = k < 2 ? 208 + k : 211, rent = 212 + k;
-        text(5600, y, boxCode(type));
+        boxNumber(5600, y, type);
         plain(6100, y, type);
-        text(6600, y, boxCode(number));
+        boxNumber(6600, y, number);
         plain(7050, y, number);
-        text(8825, y, boxCode(rent));
+        boxNumber(8825, y, rent);
         amount(9275, y, rent);
     }
 }
