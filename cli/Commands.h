@@ -17,6 +17,7 @@ int cmdList(const QStringList& words);
 int cmdDelete(const QStringList& words);
 int cmdSend(const QStringList& words);
 int cmdAnnex(const QStringList& words);
+int cmdPrint(const QStringList& words);
 
 inline constexpr int kOk = 0;
 inline constexpr int kFinding = 1;

@@ -1,5 +1,7 @@
 // zem0482: the batch tool of the module, over the same code as the windows.
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 #include "Commands.h"
 #include "Output.h"
@@ -27,6 +29,8 @@ int usage(int code) {
         "  annex add RUC CASILLA COLUMNA=VALOR ...\n"
         "                                        registra una fila de detalle y graba la declaración\n"
         "  annex delete RUC CASILLA FILA         elimina una fila de detalle y graba la declaración\n"
+        "  print RUC [--correl C] [--anexos all|none|CASILLA,...] [--prn ARCHIVO] [--pdf ARCHIVO]\n"
+        "                                        imprime la declaración y sus anexos en PDF (o impresora)\n"
         "\n"
         "Cada orden acepta --help; compute, show, validate y list aceptan --json.\n"
         "Salida: 0 éxito, 1 inconsistencias encontradas, 2 rechazo o dato inválido."_s;
@@ -41,7 +45,13 @@ int usage(int code) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing draws with fonts and needs the graphical application; without a display it draws offscreen.
+    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app = printing ? std::make_unique<QGuiApplication>(argc, argv)
+                                                           : std::make_unique<QCoreApplication>(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString command = args.value(0);
     const QStringList rest = args.mid(1);
@@ -68,6 +78,8 @@ int main(int argc, char** argv) {
         return cmdSend(rest);
     if (command == u"annex")
         return cmdAnnex(rest);
+    if (command == u"print")
+        return cmdPrint(rest);
     if (command == u"--help" || command == u"help")
         return usage(kOk);
     if (!command.isEmpty())
