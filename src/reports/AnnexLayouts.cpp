@@ -9,18 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Value = std::function<QString(const QSqlQuery&)>;
+using Value = std::function<QString(const AnnexRow&)>;
 
-QString field(const QSqlQuery& q, const QString& column) {
-    return q.value(column).toString().trimmed();
+QString field(const AnnexRow& q, const QString& column) {
+    return q.value(column);
 }
 
 Value col(const QString& column) {
-    return [column](const QSqlQuery& q) { return field(q, column); };
+    return [column](const AnnexRow& q) { return field(q, column); };
 }
 
 Value period() {
-    return [](const QSqlQuery& q) { return shownPeriod(field(q, u"per_tri"_s)); };
+    return [](const AnnexRow& q) { return shownPeriod(field(q, u"per_tri"_s)); };
 }
 
 AnnexColumn amount(const QString& label, const QString& column, int x = 0) {
@@ -28,6 +28,17 @@ AnnexColumn amount(const QString& label, const QString& column, int x = 0) {
 }
 
 }  // namespace
+
+AnnexRow::AnnexRow(const QSqlQuery& query) : query_(query) {
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        index_.insert(record.fieldName(i).toLower(), i);
+}
+
+QString AnnexRow::value(const QString& column) const {
+    const auto it = index_.constFind(column.toLower());
+    return it == index_.constEnd() ? QString() : query_.value(*it).toString().trimmed();
+}
 
 QString shownPeriod(const QString& perTri) {
     const QString p = perTri.trimmed();
@@ -40,14 +51,13 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
     const QString t = table.toUpper();
     AnnexLayout l;
     auto document = [](const QString& typeColumn, const QString& numberColumn) -> Value {
-        return [=](const QSqlQuery& q) { return field(q, typeColumn) + u' ' + field(q, numberColumn); };
+        return [=](const AnnexRow& q) { return field(q, typeColumn) + u' ' + field(q, numberColumn); };
     };
-    const Value payer = [lookups](const QSqlQuery& q) {
-        return lookups.payerName(
-            field(q, q.record().contains(u"num_ruc"_s) ? u"num_ruc"_s : u"num_doc_ret"_s));
+    const Value payer = [lookups](const AnnexRow& q) {
+        return lookups.payerName(field(q, q.has(u"num_ruc"_s) ? u"num_ruc"_s : u"num_doc_ret"_s));
     };
     auto described = [lookups](const QString& catalogue, const QString& column) -> Value {
-        return [=](const QSqlQuery& q) {
+        return [=](const AnnexRow& q) {
             const QString code = field(q, column);
             return code.isEmpty() ? code : code + u' ' + lookups.describe(catalogue, code);
         };
@@ -86,7 +96,7 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
         l.totalLabel = u"Totales :"_s;
         l.totalColumn = u"mto_trib"_s;
     } else if (t == u"F0480RETDET") {
-        const Value receiptType = [lookups](const QSqlQuery& q) {
+        const Value receiptType = [lookups](const AnnexRow& q) {
             const QString code = field(q, u"tip_cp"_s);
             // "99" and "0" stand for no receipt type.
             if (code.isEmpty() || code == u"99" || code.toInt() == 0)
@@ -105,7 +115,7 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
         l.totalLabel = u"Ingreso atribuido :"_s;
         l.totalColumn = u"mto_imp_cp"_s;
     } else if (t == u"F0482RETCAB") {
-        const Value name = [](const QSqlQuery& q) {
+        const Value name = [](const AnnexRow& q) {
             const QString razon = field(q, u"des_razon"_s);
             if (!razon.isEmpty())
                 return razon;
@@ -157,7 +167,7 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
         l.totalColumn = u"mto_retenido"_s;
     } else if (t == u"F0480NORMAS") {
         l.heading = u"Tipo           Número                                                    Monto "_s;
-        const Value norm = [](const QSqlQuery& q) {
+        const Value norm = [](const AnnexRow& q) {
             return (field(q, u"num_nor"_s) + u' ' + field(q, u"anno_nor"_s) + u' ' + field(q, u"art_nor"_s))
                 .simplified();
         };
@@ -173,11 +183,11 @@ AnnexLayout annexLayout(const QString& table, const QString& box, const AnnexLoo
     } else if (t == u"F0480FIDEI") {
         l.heading =
             u"Fiduciario            Fideicomitente      Tipo de Patrimonio      Tipo de Fideicomiso  Saldo 31/12/2006"_s;
-        const Value heritage = [lookups](const QSqlQuery& q) {
+        const Value heritage = [lookups](const AnnexRow& q) {
             const QString d = lookups.describe(u"678"_s, field(q, u"tip_patrimonio"_s));
             return d.isEmpty() ? field(q, u"des_tip_patrimonio"_s) : d;
         };
-        const Value trustType = [lookups](const QSqlQuery& q) {
+        const Value trustType = [lookups](const AnnexRow& q) {
             const QString d = lookups.describe(u"679"_s, field(q, u"tip_fideicomiso"_s));
             return d.isEmpty() ? field(q, u"des_tip_fideicomiso"_s) : d;
         };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QSqlQuery>
 #include <QString>
@@ -7,13 +8,25 @@
 
 namespace zem::reports {
 
+// One row of an annex table, its columns reached by name (the column positions looked up once per query).
+class AnnexRow {
+public:
+    explicit AnnexRow(const QSqlQuery& query);
+    QString value(const QString& column) const;  // trimmed; "" for a column the table does not have
+    bool has(const QString& column) const { return index_.contains(column.toLower()); }
+
+private:
+    const QSqlQuery& query_;
+    QHash<QString, int> index_;
+};
+
 // How one annex listing lays out its rows: either one heading line with each column starting under its label
 // (a row is then one text line of columns filled to their widths), or several headings with each column drawn
 // as its own text under its heading.
 struct AnnexColumn {
     QString label;  // in the heading line (single line) or the heading itself (several)
     int x = 0;      // several headings only
-    std::function<QString(const QSqlQuery&)> value;
+    std::function<QString(const AnnexRow&)> value;
     bool amount = false;         // right-aligned
     QString column = QString();  // the stored column of an amount
 };

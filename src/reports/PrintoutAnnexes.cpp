@@ -114,7 +114,7 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
                 text(c.x, 2600, c.label, true);
         }
     };
-    auto rowText = [&](const QSqlQuery& q) {
+    auto rowText = [&](const AnnexRow& q) {
         QString line;
         for (int i = 0; i < l.columns.size(); ++i) {
             const AnnexColumn& c = l.columns[i];
@@ -130,11 +130,12 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
     };
 
     startPage();
-    QSqlQuery q = annexRows(tableName, box);
+    QSqlQuery query = annexRows(tableName, box);
+    const AnnexRow q(query);
     int y = kFirstRow;
     int count = 0;
     double total = 0;
-    while (q.next()) {
+    while (query.next()) {
         if (single) {
             text(300, y, rowText(q));
         } else {
@@ -149,7 +150,7 @@ void DeclarationPrintout::listing(const QString& tableName, const QString& title
         }
         ++count;
         if (!l.totalColumn.isEmpty())
-            total += Val(q.value(l.totalColumn).toString());
+            total += Val(q.value(l.totalColumn));
         y += kRowHeight;
         if (y > kLastRow) {
             startPage();

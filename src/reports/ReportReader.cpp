@@ -19,13 +19,13 @@ namespace {
 // The fields of a command line after its token, each the text up to the next "|".
 class Fields {
 public:
-    explicit Fields(const QString& line) : line_(line), pos_(line.indexOf(u'|') + 1) {}
+    explicit Fields(QStringView line) : line_(line), pos_(line.indexOf(u'|') + 1) {}
 
-    std::optional<QString> text() {
+    std::optional<QStringView> text() {
         const qsizetype end = line_.indexOf(u'|', pos_);
         if (pos_ <= 0 || end < 0)
             return std::nullopt;
-        QString t = line_.mid(pos_, end - pos_);
+        const QStringView t = line_.mid(pos_, end - pos_);
         pos_ = end + 1;
         return t;
     }
@@ -42,25 +42,29 @@ public:
     }
 
 private:
-    static double leadingNumber(const QString& t) {
+    static double leadingNumber(QStringView t) {
         qsizetype i = 0;
         while (i < t.size() && t[i].isSpace())
             ++i;
-        const qsizetype start = i;
+        bool negative = false;
         if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-            ++i;
-        while (i < t.size() && (t[i].isDigit() || t[i] == u'.'))
-            ++i;
-        bool ok = false;
-        const double v = t.mid(start, i - start).toDouble(&ok);
-        return ok ? v : 0;
+            negative = t[i++] == u'-';
+        double whole = 0;
+        while (i < t.size() && t[i].isDigit() && whole < 1e9)
+            whole = whole * 10 + t[i++].digitValue();
+        if (i < t.size() && t[i] == u'.') {
+            double scale = 0.1;
+            for (++i; i < t.size() && t[i].isDigit(); ++i, scale /= 10)
+                whole += t[i].digitValue() * scale;
+        }
+        return negative ? -whole : whole;
     }
 
-    const QString& line_;
+    QStringView line_;
     qsizetype pos_;
 };
 
-std::optional<ReportElement> textElement(const QString& line, ElementKind kind) {
+std::optional<ReportElement> textElement(QStringView line, ElementKind kind) {
     Fields f(line);
     const auto x = f.number(), y = f.number();
     const auto text = f.text(), bold = f.text();
@@ -68,11 +72,11 @@ std::optional<ReportElement> textElement(const QString& line, ElementKind kind) 
     if (!x || !y || !text || !bold || !size || !page)
         return std::nullopt;
     return ReportElement{
-        kind,  *x,   *y, 0, 0, *text, bold->trimmed().compare(u"True"_s, Qt::CaseInsensitive) == 0,
+        kind,  *x,   *y, 0, 0, text->toString(), bold->trimmed().compare(u"True", Qt::CaseInsensitive) == 0,
         *size, *page};
 }
 
-std::optional<ReportElement> boxElement(const QString& line) {
+std::optional<ReportElement> boxElement(QStringView line) {
     Fields f(line);
     const auto x1 = f.number(), y1 = f.number(), x2 = f.number(), y2 = f.number(), page = f.number();
     if (!x1 || !y1 || !x2 || !y2 || !page)
@@ -81,26 +85,86 @@ std::optional<ReportElement> boxElement(const QString& line) {
 }
 
 // The value of a tag line: the text between the opening tag and the closing one, trimmed.
-QString tagValue(const QString& line, const QString& token) {
-    const QString closing = u"<!/"_s + token.mid(2);
+QString tagValue(QStringView line, QStringView token) {
+    const QString closing = u"<!/"_s + token.mid(2).toString();
     const qsizetype end = line.indexOf(closing, token.size());
-    return line.mid(token.size(), end < 0 ? -1 : end - token.size()).trimmed();
+    return line.mid(token.size(), end < 0 ? -1 : end - token.size()).trimmed().toString();
 }
+
+// The leading token of a line (see leadingToken).
+QStringView tokenOf(QStringView line) {
+    qsizetype end = line.indexOf(u'|');
+    if (end < 0)
+        end = line.size();
+    // "!>" or "aHoja" only matter when they end before the first "|".
+    const QStringView head = line.left(std::min(end + 4, line.size()));
+    const qsizetype tag = head.indexOf(u"!>");
+    if (tag >= 0 && tag + 2 < end)
+        end = tag + 2;
+    const qsizetype sheet = head.indexOf(u"aHoja");
+    if (sheet >= 0 && sheet + 5 < end)
+        end = sheet + 5;
+    return line.left(end).trimmed();
+}
+
+// The reading state of one pass over a report.
+class Reader {
+public:
+    Reader(ReadMode mode, ReportCanvas& canvas, const PageRange& range)
+        : printing_(mode == ReadMode::Imprimir), canvas_(canvas), range_(range) {}
+
+    void line(QStringView line) {
+        const QStringView token = tokenOf(line);
+        if (token == u"pPos" || token == u"pPosVerti" || token == u"pCuadro") {
+            const auto e =
+                token == u"pCuadro"
+                    ? boxElement(line)
+                    : textElement(line, token == u"pPos" ? ElementKind::Text : ElementKind::VerticalText);
+            if (!e)
+                return;
+            lastPage_ = e->page;
+            if (!range_.contains(e->page))
+                return;
+            if (e->kind == ElementKind::Text)
+                canvas_.ppos(*e);
+            else if (e->kind == ElementKind::VerticalText)
+                canvas_.pPosVerti(*e);
+            else
+                canvas_.pCuadro(*e);
+        } else if (token == u"pNuevaHoja") {
+            if (printing_ && (!range_.set || range_.contains(lastPage_)))
+                canvas_.nuevaHoja();
+        } else if (token == u"<!nHojas!>") {
+            canvas_.inicioDocumento(tagValue(line, token).toInt());
+        } else if (token == u"<!Color!>") {
+            const auto c = parseColour(tagValue(line, token));
+            if (!printing_ && c && c != background_) {
+                background_ = c;
+                canvas_.color(*c);
+            }
+        } else if (token == u"<!Orientacion!>") {
+            if (printing_ && tagValue(line, token) == u"H")
+                canvas_.orientacion(true);
+        }
+        // "<!font!>": every text is drawn in the one monospaced font; anything else draws nothing.
+    }
+    void end() {
+        if (printing_)
+            canvas_.finDocumento();
+    }
+
+private:
+    const bool printing_;
+    ReportCanvas& canvas_;
+    const PageRange& range_;
+    std::optional<QColor> background_;
+    int lastPage_ = -1;  // the page of the last element read
+};
 
 }  // namespace
 
 QString leadingToken(const QString& line) {
-    qsizetype end = line.size();
-    const qsizetype bar = line.indexOf(u'|');
-    if (bar >= 0)
-        end = bar;
-    const qsizetype tag = line.indexOf(u"!>"_s);
-    if (tag >= 0 && tag + 2 < end)
-        end = tag + 2;
-    const qsizetype sheet = line.indexOf(u"aHoja"_s);
-    if (sheet >= 0 && sheet + 5 < end)
-        end = sheet + 5;
-    return line.left(end).trimmed();
+    return tokenOf(line).toString();
 }
 
 std::optional<QColor> parseColour(const QString& text) {
@@ -120,57 +184,31 @@ std::optional<QColor> parseColour(const QString& text) {
 
 void pDesencriptaLineas(const QStringList& lines, ReadMode mode, ReportCanvas& canvas,
                         const PageRange& range) {
-    const bool printing = mode == ReadMode::Imprimir;
-    std::optional<QColor> background;
-    int lastPage = -1;  // the page of the last element read
-    for (const QString& line : lines) {
-        const QString token = leadingToken(line);
-        if (token == u"pPos" || token == u"pPosVerti" || token == u"pCuadro") {
-            const auto e =
-                token == u"pCuadro"
-                    ? boxElement(line)
-                    : textElement(line, token == u"pPos" ? ElementKind::Text : ElementKind::VerticalText);
-            if (!e)
-                continue;
-            lastPage = e->page;
-            if (!range.contains(e->page))
-                continue;
-            if (e->kind == ElementKind::Text)
-                canvas.ppos(*e);
-            else if (e->kind == ElementKind::VerticalText)
-                canvas.pPosVerti(*e);
-            else
-                canvas.pCuadro(*e);
-        } else if (token == u"pNuevaHoja") {
-            if (printing && (!range.set || range.contains(lastPage)))
-                canvas.nuevaHoja();
-        } else if (token == u"<!nHojas!>") {
-            canvas.inicioDocumento(tagValue(line, token).toInt());
-        } else if (token == u"<!Color!>") {
-            const auto c = parseColour(tagValue(line, token));
-            if (!printing && c && c != background) {
-                background = c;
-                canvas.color(*c);
-            }
-        } else if (token == u"<!Orientacion!>") {
-            if (printing && tagValue(line, token) == u"H")
-                canvas.orientacion(true);
-        }
-        // "<!font!>": every text is drawn in the one monospaced font; anything else draws nothing.
-    }
-    if (printing)
-        canvas.finDocumento();
+    Reader reader(mode, canvas, range);
+    for (const QString& line : lines)
+        reader.line(line);
+    reader.end();
 }
 
 namespace {
 
-QStringList readLines(QFile& file) {
-    QStringList lines = cp1252::decode(file.readAll()).split(u'\n');
-    for (QString& l : lines) {
-        if (l.endsWith(u'\r'))
-            l.chop(1);
+// Calls f with each line of the file, without its CR LF.
+template <typename F>
+void forEachLine(QFile& file, F&& f) {
+    const QString text = cp1252::decode(file.readAll());
+    const QStringView all(text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.mid(start, end - start);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (!f(line))
+            return;
+        start = end + 1;
     }
-    return lines;
 }
 
 }  // namespace
@@ -182,7 +220,12 @@ bool pDesencripta(const QString& path, ReadMode mode, ReportCanvas& canvas, cons
         sink.error(u"Archivo Físico del Reporte no Existe"_s, u"Error al Imprimir"_s);
         return false;
     }
-    pDesencriptaLineas(readLines(file), mode, canvas, range);
+    Reader reader(mode, canvas, range);
+    forEachLine(file, [&](QStringView line) {
+        reader.line(line);
+        return true;
+    });
+    reader.end();
     return true;
 }
 
@@ -190,17 +233,20 @@ int NumRegistros(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    for (const QString& line : readLines(file)) {
-        const qsizetype at = line.indexOf(u"<!nHojas!>"_s);
-        if (at >= 0) {
-            // The two characters after the tag, read as Val reads them: "4<" is 4.
-            const QString digits = line.mid(at + 10, 2).trimmed();
-            qsizetype n = 0;
-            while (n < digits.size() && digits[n].isDigit())
-                ++n;
-            return digits.left(n).toInt();
-        }
-    }
+    int pages = 0;
+    forEachLine(file, [&](QStringView line) {
+        const qsizetype at = line.indexOf(u"<!nHojas!>");
+        if (at < 0)
+            return true;
+        // The two characters after the tag, read as Val reads them: "4<" is 4.
+        const QStringView digits = line.mid(at + 10, 2).trimmed();
+        qsizetype n = 0;
+        while (n < digits.size() && digits[n].isDigit())
+            ++n;
+        pages = digits.left(n).toInt();
+        return false;
+    });
+    return pages;
     return 0;
 }
 
