@@ -1,5 +1,6 @@
 #include "reports/ReportOutput.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -8,6 +9,8 @@
 #include "reports/PrintJob.h"
 
 namespace zem::reports {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,6 +44,16 @@ bool draw(const QString& reportPath, QPrinter& printer, const PageRange& range, 
 
 bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRange& range,
                  MessageSink& sink) {
+    // A file that cannot be written is said as such, not as a missing printer.
+    QFile probe(pdfPath);
+    const bool existed = probe.exists();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        reportPrintError(sink, kFileAccess, probe.errorString() + u" ("_s + pdfPath + u')');
+        return false;
+    }
+    probe.close();
+    if (!existed)
+        probe.remove();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);

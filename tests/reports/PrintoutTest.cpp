@@ -179,6 +179,9 @@ TEST_F(PrintoutTest, PdfHasOneA4PagePerReportPageWithTheFontEmbedded) {
     ASSERT_TRUE(reportToPdf(file->path, pdf, {true, 2, 3}, env.sink));
     EXPECT_EQ(QString::fromLatin1(contents(pdf)).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 2);
 
+    EXPECT_FALSE(reportToPdf(file->path, env.path(u"no/existe/d.pdf"_s), {}, env.sink));
+    EXPECT_TRUE(env.sink.texts().last().startsWith(u"Error Técnico : (75) "_s))
+        << env.sink.texts().last().toStdString();
     EXPECT_FALSE(reportToPrinter(file->path, u"no-existe"_s, {}, env.sink));
     EXPECT_EQ(env.sink.texts().last(), u"No existe una impresora seleccionada.Verifique."_s);
 }
