@@ -70,6 +70,18 @@ bool AnnexEntry::accepts(const EntryField& f, const QString& text) const {
             return text.size() <= 20 && only(text, u".,"_s);
         case EntryKind::Computed:
             return false;
+        case EntryKind::Document:
+            for (const QChar c : text) {
+                if (!(c.isDigit() || (c.isLetter() && c.unicode() < 128) || c == u'-'))
+                    return false;
+            }
+            return text.size() <= 15;
+        case EntryKind::Text:
+            for (const QChar c : text) {
+                if (c.category() == QChar::Other_Control)
+                    return false;
+            }
+            return text.size() <= 100;
     }
     return false;
 }
@@ -112,6 +124,28 @@ void AnnexEntry::setEnabled(const QString& column, bool enabled) {
 
 void AnnexEntry::changed(const QString&, const QString&) {}
 
+bool AnnexEntry::leaveField(const QString&) {
+    return true;
+}
+
+bool AnnexEntry::writeAlso() {
+    return true;
+}
+
+void AnnexEntry::setMode(const QString& mode) {
+    if (mode_ == mode)
+        return;
+    mode_ = mode;
+    Q_EMIT modeChanged();
+}
+
+QVariantList AnnexEntry::keyValues() const {
+    QVariantList key;
+    for (const QString& column : keyColumns())
+        key << (column == owner_.def().boxColumn ? owner_.box() : storedValue(column));
+    return key;
+}
+
 bool AnnexEntry::Vacio(const QString& column) const {
     return values_.value(column).trimmed().isEmpty();
 }
@@ -135,8 +169,7 @@ void AnnexEntry::Limpia_variables() {
 }
 
 void AnnexEntry::Captura_Datos(int row) {
-    mode_ = kModifica;
-    Q_EMIT modeChanged();
+    setMode(kModifica);
     // Field by field as the window fills them, so that what follows a field (the credit fields of a form)
     // follows here too; the amounts come after and keep their stored values.
     for (const EntryField& f : fields_) {
@@ -171,22 +204,23 @@ QStringList AnnexEntry::writtenColumns() const {
 }
 
 bool AnnexEntry::Graba_Datos() {
-    QVariantList key;
-    for (const QString& column : keyColumns())
-        key << (column == u"casilla" ? owner_.box() : storedValue(column));
+    const QVariantList key = keyValues();
     if (isNew()) {
         const int n = owner_.countWithKey(key);
         if (n < 0)
             return false;
         if (n > 0)
-            return refuse(fields_.value(0).column, u"Los datos que desea registrar ya fueron ingresados. "_s);
+            return refuse(fields_.value(0).column, owner_.def().duplicateMessage);
     }
     const QStringList written = writtenColumns();
     QVariantList values;
     for (const QString& column : written)
         values << storedValue(column);
-    values << u"0"_s;  // ind_importa: entered (or last saved) by the user
-    const QStringList columns = written + QStringList{u"ind_importa"_s};
+    QStringList columns = written;
+    if (owner_.tableColumns().contains(u"ind_importa"_s)) {
+        values << u"0"_s;  // entered (or last saved) by the user
+        columns << u"ind_importa"_s;
+    }
 
     Db& db = owner_.db();
     Session& s = owner_.session();
@@ -195,7 +229,8 @@ bool AnnexEntry::Graba_Datos() {
             const QStringList all = keyColumns() + columns;
             return db.execute(u"INSERT INTO "_s + owner_.def().table + u" ("_s + all.join(u", "_s) +
                                   u") VALUES ("_s + QStringList(all.size(), u"?"_s).join(u", "_s) + u')',
-                              key + values);
+                              key + values) &&
+                   writeAlso();
         }
         QStringList sets, conditions;
         for (const QString& c : columns)
@@ -213,7 +248,7 @@ bool AnnexEntry::Graba_Datos() {
             db.fail({DbError::kRowDeleted, {}});
             return false;
         }
-        return true;
+        return writeAlso();
     });
     if (!ok) {
         s.writeFlag = false;
@@ -228,7 +263,7 @@ bool AnnexEntry::accept() {
     failed_.clear();
     if (!Valida_Datos() || !Graba_Datos())
         return false;
-    owner_.Get_RET();
+    owner_.refreshAfterAction();
     owner_.setModified(false);
     if (isNew())
         Limpia_variables();

@@ -18,6 +18,8 @@ enum class EntryKind {
     Date,      // "dd/mm/yyyy"
     Amount,    // an amount of the record: at most 10 integer digits and 2 decimals
     Computed,  // worked out from the others, never typed
+    Document,  // a document number: letters and digits
+    Text,      // names and business names
 };
 
 struct EntryField {
@@ -79,6 +81,13 @@ public:
     // is then cleared for the next record. False when the record was not saved.
     bool accept();
 
+    // Leaving a field as the window leaves it: the fills and checks a register makes there (a series filled
+    // with zeros). False, with the message shown, when the field's text is refused.
+    virtual bool leaveField(const QString& column);
+
+    // The values of the register's key for this entry as they would be stored, the box first.
+    QVariantList keyValues() const;
+
     // The field of the last failed check ("" when none).
     const QString& failedColumn() const { return failed_; }
 
@@ -98,6 +107,11 @@ protected:
     virtual QString storedValue(const QString& column) const;
     // The columns written besides the key; the default: every field that is not part of the key.
     virtual QStringList writtenColumns() const;
+
+    // Writes that belong with the row, run in the same transaction after it (a header stored with its first
+    // line). False rolls everything back.
+    virtual bool writeAlso();
+    void setMode(const QString& mode);
 
     // Sets a field from the entry itself (derived amounts, clearing), without the user's checks.
     void put(const QString& column, const QString& text);

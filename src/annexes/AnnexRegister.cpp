@@ -75,14 +75,33 @@ QVariant AnnexRegister::headerData(int section, Qt::Orientation orientation, int
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+QString AnnexRegister::whereOfList(QVariantList& params) const {
+    QStringList conditions;
+    if (!def_.boxColumn.isEmpty()) {
+        conditions << def_.boxColumn + u" = ?"_s;
+        params << box();
+    }
+    for (const QString& c : scopeColumns_)
+        conditions << c + u" = ?"_s;
+    params += scopeValues_;
+    return conditions.isEmpty() ? QString() : u" WHERE "_s + conditions.join(u" AND "_s);
+}
+
+void AnnexRegister::setScope(const QStringList& columns, const QVariantList& values) {
+    scopeColumns_ = columns;
+    scopeValues_ = values;
+    Get_RET();
+}
+
 bool AnnexRegister::Get_RET() {
     QList<QStringList> rows;
     bool ok = !tableColumns_.isEmpty();
     if (ok) {
         // The table and its columns are the register's own names, never user input.
+        QVariantList params;
+        const QString where = whereOfList(params);
         QSqlQuery q = db().select(
-            u"SELECT "_s + tableColumns_.join(u", "_s) + u" FROM "_s + def_.table + u" WHERE casilla = ?"_s,
-            {box()});
+            u"SELECT "_s + tableColumns_.join(u", "_s) + u" FROM "_s + def_.table + where, params);
         ok = q.isActive();
         while (ok && q.next()) {
             QStringList values;
@@ -104,7 +123,20 @@ bool AnnexRegister::Get_RET() {
 }
 
 QString AnnexRegister::sum(const QString& column) const {
-    return AnnexGrids::Suma_Retencion(db(), column, def_.table, box());
+    if (!scopeColumns_.isEmpty())
+        return sumOfList(column);
+    const QString table = def_.sumTable.isEmpty() ? def_.table : def_.sumTable;
+    return AnnexGrids::Suma_Retencion(db(), column, table, def_.boxColumn.isEmpty() ? QString() : box());
+}
+
+QString AnnexRegister::sumOfList(const QString& column) const {
+    if (!tableColumns_.contains(column))
+        return u"0"_s;
+    QVariantList params;
+    const QString where = whereOfList(params);
+    const QVariant sum =
+        db().scalar(u"SELECT sum("_s + column + u" * 1) FROM "_s + def_.table + where, params);
+    return sum.isNull() || sum.toDouble() < 0 ? u"0"_s : sum.toString();
 }
 
 QString AnnexRegister::value(int row, const QString& column) const {
@@ -122,7 +154,7 @@ QVariantList AnnexRegister::key(int row) const {
 }
 
 QString AnnexRegister::countText() const {
-    return rows_.isEmpty() ? QString() : u"Cantidad de registros: "_s + QString::number(count());
+    return rows_.isEmpty() ? QString() : def_.countCaption + QString::number(count());
 }
 
 bool AnnexRegister::canModify() {
@@ -153,16 +185,44 @@ bool AnnexRegister::remove(int row) {
     for (const QString& column : def_.key)
         conditions << column + u" = ?"_s;
     setModified(true);
-    QSqlQuery q(db().handle());
-    const bool ok =
-        db().run(q, u"DELETE FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), values);
-    if (!ok) {
-        // The list stays open and the table as it was.
-        const DbError& e = db().lastError();
-        sink().error(u"Error : "_s + QString::number(e.number) + u" Descripción : "_s + e.description,
-                     u"Error"_s);
+    if (def_.details.isEmpty()) {
+        QSqlQuery q(db().handle());
+        const bool ok =
+            db().run(q, u"DELETE FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), values);
+        if (!ok) {
+            // The list stays open and the table as it was.
+            const DbError& e = db().lastError();
+            sink().error(u"Error : "_s + QString::number(e.number) + u" Descripción : "_s + e.description,
+                         u"Error"_s);
+        }
+        refreshAfterAction();
+        return ok;
     }
-    return Get_RET() && ok;
+    // A header goes with its lines, all or nothing.
+    const bool ok = db().transaction([&] {
+        if (!db().execute(u"DELETE FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s),
+                          values))
+            return false;
+        for (const RegisterDef::DetailLink& link : def_.details) {
+            QStringList on;
+            QVariantList params;
+            for (const auto& [mine, theirs] : link.columns) {
+                on << theirs + u" = ?"_s;
+                params << value(row, mine);
+            }
+            if (!db().execute(u"DELETE FROM "_s + link.table + u" WHERE "_s + on.join(u" AND "_s), params))
+                return false;
+        }
+        return true;
+    });
+    refreshAfterAction();
+    return ok;
+}
+
+void AnnexRegister::refreshAfterAction() {
+    Get_RET();
+    if (def_.writeEveryAction)
+        writeBox();
 }
 
 int AnnexRegister::countWithKey(const QVariantList& key) const {
@@ -172,6 +232,18 @@ int AnnexRegister::countWithKey(const QVariantList& key) const {
     const QVariant n = db().scalar(
         u"SELECT COUNT(*) FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), key);
     return n.isNull() ? -1 : n.toInt();
+}
+
+int AnnexRegister::findRow(const QVariantList& wanted) const {
+    for (int row = 0; row < count(); ++row) {
+        const QVariantList k = key(row);
+        bool same = k.size() == wanted.size();
+        for (qsizetype i = 0; same && i < k.size(); ++i)
+            same = k[i].toString().trimmed() == wanted[i].toString().trimmed();
+        if (same)
+            return row;
+    }
+    return -1;
 }
 
 std::unique_ptr<AnnexEntry> AnnexRegister::entryFor(int row) {
@@ -185,6 +257,14 @@ bool AnnexRegister::leave() {
         sink().error(u"El total es demasiado grande. Debe modificar alguno de los montos. "_s, def_.caption);
         return false;
     }
+    writeBox();
+    return true;
+}
+
+void AnnexRegister::writeBox() {
+    // A total too long for the box is refused on leaving; until then the box keeps its value.
+    if (!total_.isEmpty() && Format(total_, u"###########0.#0"_s).size() > 15)
+        return;
     // An empty register empties the box; a total of 0 formats to an empty box too, except where the box
     // shows its amount in parentheses.
     writeRegisterBox(rules_, box_, total_.isEmpty() ? QString() : Format(total_.trimmed(), def_.boxMask));
@@ -192,7 +272,6 @@ bool AnnexRegister::leave() {
         writeRegisterBox(rules_, def_.secondBox,
                          total_.isEmpty() ? QString() : Format(secondTotal_.trimmed(), def_.secondBoxMask));
     }
-    return true;
 }
 
 }  // namespace zem

@@ -44,6 +44,24 @@ struct RegisterDef {
     // of 0 as an empty box).
     QString boxMask = QStringLiteral("###,###,###,###");
     QString deleteQuestion;
+    // The column that holds the box ("" for a register of no box, such as the dividends).
+    QString boxColumn = QStringLiteral("casilla");
+    // The table the total is summed over when it is not the register's own (the payers of box 107 are
+    // totalled over their receipts).
+    QString sumTable;
+    // "Cantidad de registros: " followed by the count.
+    QString countCaption = QStringLiteral("Cantidad de registros: ");
+    // The refusal of a key already registered.
+    QString duplicateMessage = QStringLiteral("Los datos que desea registrar ya fueron ingresados. ");
+    // The box is written after every change of the list (new, modify, delete), not only on leaving.
+    bool writeEveryAction = false;
+    // Tables whose rows belong to a row of this register (the lines of a header): deleting the row deletes
+    // them in the same transaction. Each link pairs a column of this register with the detail's column.
+    struct DetailLink {
+        QString table;
+        QList<QPair<QString, QString>> columns;
+    };
+    QList<DetailLink> details;
 };
 
 // The list of one annex register over its working table: the rows of the box it serves (its box owner), their
@@ -95,10 +113,22 @@ public:
     // "&Eliminar" (Eliminar_ITF): refuses on an empty list, asks the register's question, then deletes the
     // row. False when nothing was deleted. The box changes only when the register is left.
     bool Eliminar_ITF(int row);
-    // Deletes the rows that carry the key of this row without asking; sets the modified flag.
+    // Deletes the rows that carry the key of this row, with their detail lines, in one transaction and
+    // without asking; sets the modified flag.
     bool remove(int row);
     // Rows of the working table (of any box) with these key values, or -1 when the database failed.
     int countWithKey(const QVariantList& key) const;
+    // The row of the list with these key values (compared as trimmed texts), or -1.
+    int findRow(const QVariantList& key) const;
+
+    // Limits the list to the lines of one header: each column must hold the value (the receipts of one
+    // payer). The rows are read again.
+    void setScope(const QStringList& columns, const QVariantList& values);
+    // The sum of a column over the rows of the list (box and scope), "0" when none.
+    QString sumOfList(const QString& column) const;
+    // After a change made from the list (a new, modified or deleted row): the rows and totals are read again
+    // and, for a register that says so, the box is written at once.
+    void refreshAfterAction();
 
     // A new entry ("NUEVO") or the entry of a row ("MODIFICA", row captured, key locked), for the detail
     // window or the batch tool.
@@ -119,9 +149,14 @@ Q_SIGNALS:
     // The count or the totals changed.
     void summaryChanged();
 
+protected:
+    // The text a list cell shows; a register may show columns that are not stored (a name run together).
+    virtual QString shown(int row, const RegisterColumn& column) const;
+
 private:
-    QString shown(int row, const RegisterColumn& column) const;
     QString sum(const QString& column) const;
+    QString whereOfList(QVariantList& params) const;
+    void writeBox();
 
     Session& session_;
     Rules& rules_;
@@ -132,6 +167,8 @@ private:
     QString total_;
     QString secondTotal_;
     bool modified_ = false;
+    QStringList scopeColumns_;
+    QVariantList scopeValues_;
 };
 
 }  // namespace zem

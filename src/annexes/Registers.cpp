@@ -1,12 +1,14 @@
 #include "annexes/Registers.h"
 
+#include "annexes/Dividendos.h"
 #include "annexes/PagCta.h"
 #include "annexes/Pagos.h"
+#include "annexes/Ret.h"
 
 namespace zem {
 
 const QList<int>& registerBoxes() {
-    static const QList<int> boxes = {133, 529, 127};
+    static const QList<int> boxes = {106, 107, 108, 111, 118, 127, 129, 130, 131, 133, 519, 522, 529};
     return boxes;
 }
 
@@ -19,6 +21,20 @@ std::unique_ptr<AnnexRegister> openRegister(Session& session, Rules& rules, int 
             break;
         case 127:
             r = std::make_unique<PagCtaRegister>(session, rules);
+            break;
+        case 106:
+        case 107:
+        case 108:
+        case 111:
+        case 129:
+        case 130:
+        case 131:
+        case 519:
+        case 522:
+            r = std::make_unique<RetRegister>(session, rules, box);
+            break;
+        case 118:
+            r = std::make_unique<DividendosRegister>(session, rules);
             break;
         default:
             return nullptr;

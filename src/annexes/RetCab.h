@@ -1,0 +1,94 @@
+#pragma once
+
+#include <memory>
+
+#include "annexes/AnnexEntry.h"
+
+namespace zem {
+
+class RetLinesRegister;
+class RetRegister;
+
+// frmRetCab: a payer of boxes 106, 107, 108, 111, 129, 130 or 131 (document type from the catalogue, number,
+// names) with its lines: the receipts of box 107 or the monthly amounts of the others. The header is stored
+// with its first line, in the same transaction, and its key is locked from then on. Type "99" (no document)
+// gets the number "C" + the box's counter; the counter is stored only with the header.
+class RetCabEntry : public AnnexEntry {
+    Q_OBJECT
+
+public:
+    explicit RetCabEntry(RetRegister& owner);
+    ~RetCabEntry() override;
+
+    RetRegister& ret() const { return ret_; }
+    QString caption() const override;
+    // The document types the box's payers may carry, two-digit codes ("06").
+    QStringList choices(const QString& column) const override;
+    // The type chosen, as the catalogue keys it ("6", "99"); "" when none.
+    QString typeCode() const;
+    bool isRuc() const { return typeCode() == u"6"; }
+
+    // The payer's lines (the detail grid gridRet).
+    RetLinesRegister& lines() const { return *lines_; }
+    // cmddetalle 0 and 1: the header is checked first; nullptr (with the message) when refused.
+    std::unique_ptr<AnnexEntry> newLine();
+    std::unique_ptr<AnnexEntry> lineFor(int row);
+    // cmddetalle 2: asks, deletes the line and keeps the payer's total.
+    bool deleteLine(int row);
+
+    // GeneraNumeroDeDocumento: the next number of the box for a payer without document, "C0000001".
+    QString GeneraNumeroDeDocumento() const;
+    bool ValidaCab();
+    // False, with the message, when the payer is already registered on the box ("NUEVO").
+    bool Repetido();
+    // ValidaCab, Repetido, at least one line and a total that fits.
+    bool Valida_Datos() override;
+    // cmddetalle 4: the questions of leaving; true when the window may close.
+    bool leave();
+
+    // Run by a line's save, in its transaction: stores the header with its first line (and the counter of a
+    // generated number), or brings its total up to date.
+    bool storeWithLine();
+
+protected:
+    void changed(const QString& column, const QString& before) override;
+    QString storedValue(const QString& column) const override;
+    QStringList writtenColumns() const override;
+
+private:
+    int flagPosition() const;
+    bool stored() const;
+    QString sumColumn() const;
+    void followType(const QString& before);
+
+    RetRegister& ret_;
+    std::unique_ptr<RetLinesRegister> lines_;
+};
+
+// A line of a payer: its box and payer come from the header, and saving it stores the header with it.
+class RetLineEntry : public AnnexEntry {
+    Q_OBJECT
+
+public:
+    RetLineEntry(RetCabEntry& header, QList<EntryField> fields);
+    RetCabEntry& header() const { return header_; }
+    QString caption() const override;
+
+protected:
+    QString storedValue(const QString& column) const override;
+    bool writeAlso() override;
+
+private:
+    RetCabEntry& header_;
+};
+
+// frmOtrasdet for boxes 106 to 131: the amount of one month of the payer.
+class MonthEntry : public RetLineEntry {
+    Q_OBJECT
+
+public:
+    explicit MonthEntry(RetCabEntry& header);
+    bool Valida_Datos() override;
+};
+
+}  // namespace zem
