@@ -108,7 +108,8 @@ int annexList(const QStringList& words) {
     static const Command command{
         u"zem0482 annex list RUC [CASILLA] [--json]"_s,
         u"Lista las filas de los registros de detalle de la declaración (de todas las casillas o de una),\n"
-        "numeradas desde 1 en el orden de la ventana de la casilla, con los nombres de columna grabados."_s,
+        "numeradas desde 1 en el orden de la ventana de la casilla, con los nombres de columna grabados.\n"
+        "Un pagador con detalle ocupa una línea por cada línea de su detalle, con las columnas de ambos."_s,
         {},
         {u"--json"_s},
         1,
@@ -131,23 +132,85 @@ int annexList(const QStringList& words) {
     }
     cli.sink.flushToStderr();
     QJsonArray json;
+    // One printed row: the register's columns of the row, then (for a header) those of one of its lines.
+    const auto print = [&](const AnnexRegister& r, int row, const AnnexRegister* lines, int line) {
+        QJsonObject o{{u"casilla"_s, r.box()}, {u"fila"_s, row + 1}};
+        QStringList text = {r.box(), QString::number(row + 1)};
+        const auto add = [&](const AnnexRegister& from, int at, const QString& column) {
+            o.insert(column, from.value(at, column));
+            text << column + u'=' + from.value(at, column);
+        };
+        for (const QString& column : r.tableColumns()) {
+            if (column != u"casilla")
+                add(r, row, column);
+        }
+        if (lines) {
+            for (const QString& column : lines->tableColumns()) {
+                if (!o.contains(column) && column != u"casilla" && column != u"num_ruc")
+                    add(*lines, line, column);
+            }
+        }
+        json.append(o);
+        if (!a.has(u"--json"_s))
+            printLine(text.join(u'\t'));
+    };
     for (const auto& r : registers) {
         for (int row = 0; row < r->count(); ++row) {
-            QJsonObject o{{u"casilla"_s, r->box()}, {u"fila"_s, row + 1}};
-            QStringList line = {r->box(), QString::number(row + 1)};
-            for (const QString& column : r->tableColumns()) {
-                if (column == u"casilla")
-                    continue;
-                o.insert(column, r->value(row, column));
-                line << column + u'=' + r->value(row, column);
+            const std::unique_ptr<AnnexEntry> header = r->entryFor(row);
+            const AnnexRegister* lines = header->lineRegister();
+            if (!lines || lines->count() == 0) {
+                print(*r, row, nullptr, 0);
+                continue;
             }
-            json.append(o);
-            if (!a.has(u"--json"_s))
-                printLine(line.join(u'\t'));
+            for (int line = 0; line < lines->count(); ++line)
+                print(*r, row, lines, line);
         }
     }
+    cli.sink.clear();
     if (a.has(u"--json"_s))
         printJson(json);
+    return kOk;
+}
+
+// Sets the columns given on the command line into an entry, in the order of its window's fields, each field
+// left as the window leaves it (its fills and checks). kOk, or the refusal already printed. The columns of
+// `also` (a line's header) are named too when a column is unknown.
+int fillEntry(AnnexEntry& entry, const QHash<QString, QString>& assigned, const QString& box,
+              const AnnexEntry* also = nullptr) {
+    QStringList columns;
+    for (const AnnexEntry* e : {also, static_cast<const AnnexEntry*>(&entry)}) {
+        for (const EntryField& f : e ? e->fields() : QList<EntryField>{}) {
+            if (f.kind != EntryKind::Computed)
+                columns << f.column;
+        }
+    }
+    for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
+        const EntryField* f = entry.field(it.key());
+        if (!f)
+            return refuse(u"La columna «"_s + it.key() + u"» no se registra en el detalle de la casilla "_s +
+                          box + u"; sus columnas son: "_s + columns.join(u", "_s) + u'.');
+        if (f->kind == EntryKind::Computed)
+            return refuse(u"La columna "_s + f->column + u" («"_s + f->label +
+                          u"») se calcula; no se registra."_s);
+    }
+    // The fields in the order of the window, as the user fills them: what a field sets (the credits of a
+    // form, the proposed taxable income, a generated document number) comes before the fields that follow.
+    for (const EntryField& f : entry.fields()) {
+        if (!assigned.contains(f.column))
+            continue;
+        if (!entry.setValue(f.column, assigned.value(f.column))) {
+            if (entry.isEnabled(f.column))
+                return refuse(u"El valor «"_s + assigned.value(f.column) +
+                              u"» no es válido para la columna "_s + f.column + u" («"_s + f.label +
+                              u"»)."_s);
+            return refuse(u"La columna "_s + f.column + u" («"_s + f.label + u"») no se registra con "_s +
+                          (entry.field(u"num_for"_s) ? u"el formulario "_s + entry.value(u"num_for"_s)
+                                                     : u"los datos dados"_s) +
+                          u'.');
+        }
+        if (!entry.leaveField(f.column))
+            return kRefused;
+    }
     return kOk;
 }
 
@@ -157,7 +220,13 @@ int annexAdd(const QStringList& words) {
         u"Registra una fila en el registro de detalle de la casilla, con las columnas por su nombre grabado\n"
         "(per_tri=200601 num_for=1662 num_ord=123 fec_pago=15/02/2006 mto_trib=1234.50 mto_int=0 ...).\n"
         "Los montos derivados se calculan como en la ventana de detalle y se aplican sus mismas\n"
-        "verificaciones; luego la casilla y las que dependen de ella se recalculan y la declaración se graba."_s,
+        "verificaciones; luego la casilla y las que dependen de ella se recalculan y la declaración se "
+        "graba.\n"
+        "En las casillas de pagadores con detalle (106, 107, 108, 111, 129, 130, 131) se dan juntos el "
+        "pagador\n"
+        "(tip_doc_ret, num_doc_ret, des_razon o des_ape_pat, des_ape_mat, des_nombres) y una línea de su\n"
+        "detalle (107: per_tri tip_cp num_serie_cp num_cp fec_emision_cp mto_imp_cp; las demás: per_tri\n"
+        "mto_retenido); un pagador ya registrado (mismo tipo y número) recibe la línea."_s,
         {},
         {},
         3,
@@ -182,34 +251,52 @@ int annexAdd(const QStringList& words) {
     const std::unique_ptr<AnnexRegister> r = registerOf(cli, od, a.positional[1].trimmed());
     if (!r)
         return kRefused;
-    const std::unique_ptr<AnnexEntry> entry = r->newEntry();
-    QStringList columns;
-    for (const EntryField& f : entry->fields())
-        columns << f.column;
-    for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
-        const EntryField* f = entry->field(it.key());
-        if (!f)
-            return refuse(u"La columna «"_s + it.key() + u"» no se registra en el detalle de la casilla "_s +
-                          r->box() + u"; sus columnas son: "_s + columns.join(u", "_s) + u'.');
-        if (f->kind == EntryKind::Computed)
-            return refuse(u"La columna "_s + f->column + u" («"_s + f->label +
-                          u"») se calcula; no se registra."_s);
-    }
-    // The fields in the order of the window, as the user fills them: what a field sets (the credits of a
-    // form, the proposed taxable income) comes before the fields that follow it.
-    for (const EntryField& f : entry->fields()) {
-        if (!assigned.contains(f.column))
-            continue;
-        if (!entry->setValue(f.column, assigned.value(f.column))) {
-            return refuse(entry->isEnabled(f.column) ? u"El valor «"_s + assigned.value(f.column) +
-                                                           u"» no es válido para la columna "_s + f.column +
-                                                           u" («"_s + f.label + u"»)."_s
-                                                     : u"La columna "_s + f.column + u" («"_s + f.label +
-                                                           u"») no se registra con el formulario "_s +
-                                                           entry->value(u"num_for"_s) + u'.');
+    std::unique_ptr<AnnexEntry> entry = r->newEntry();
+    if (!entry->lineRegister()) {
+        if (const int done = fillEntry(*entry, assigned, r->box()); done != kOk) {
+            cli.sink.flushToStderr();
+            return done;
         }
+        if (!entry->accept()) {
+            cli.sink.flushToStderr();
+            return kRefused;
+        }
+        cli.sink.clear();  // the register's own confirmation: the save's message says it all
+        return leaveAndSave(cli, od, *r);
     }
-    if (!entry->accept()) {
+    // A header with its lines: the header's columns name the payer; an existing payer (same key) gets the
+    // line.
+    QHash<QString, QString> ofHeader, ofLine;
+    for (auto it = assigned.cbegin(); it != assigned.cend(); ++it)
+        (entry->field(it.key()) ? ofHeader : ofLine).insert(it.key(), it.value());
+    QHash<QString, QString> keyOfHeader;
+    for (const EntryField& f : entry->fields()) {
+        if (f.key && ofHeader.contains(f.column))
+            keyOfHeader.insert(f.column, ofHeader.value(f.column));
+    }
+    if (const int done = fillEntry(*entry, keyOfHeader, r->box()); done != kOk) {
+        cli.sink.flushToStderr();
+        return done;
+    }
+    if (const int row = r->findRow(entry->keyValues()); row >= 0) {
+        entry = r->entryFor(row);
+        for (const QString& column : keyOfHeader.keys())
+            ofHeader.remove(column);
+    }
+    if (const int done = fillEntry(*entry, ofHeader, r->box()); done != kOk) {
+        cli.sink.flushToStderr();
+        return done;
+    }
+    const std::unique_ptr<AnnexEntry> line = entry->newLine();
+    if (!line) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    if (const int done = fillEntry(*line, ofLine, r->box(), entry.get()); done != kOk) {
+        cli.sink.flushToStderr();
+        return done;
+    }
+    if (!line->accept() || !entry->accept()) {
         cli.sink.flushToStderr();
         return kRefused;
     }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace zem {
 
@@ -80,6 +81,11 @@ public:
     // "&Aceptar": Valida_Datos, Graba_Datos, the list read again and the modified flag cleared; a new entry
     // is then cleared for the next record. False when the record was not saved.
     bool accept();
+
+    // A header entered with its lines (a payer and its receipts): the register of its lines, and a new line
+    // once the header passes its checks. A one-level entry has neither (nullptr).
+    virtual AnnexRegister* lineRegister() const { return nullptr; }
+    virtual std::unique_ptr<AnnexEntry> newLine() { return nullptr; }
 
     // Leaving a field as the window leaves it: the fills and checks a register makes there (a series filled
     // with zeros). False, with the message shown, when the field's text is refused.

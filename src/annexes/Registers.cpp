@@ -8,7 +8,7 @@
 namespace zem {
 
 const QList<int>& registerBoxes() {
-    static const QList<int> boxes = {106, 107, 108, 111, 118, 127, 129, 130, 131, 133, 519, 522, 529};
+    static const QList<int> boxes = {133, 529, 127, 106, 107, 108, 111, 129, 130, 131, 519, 522, 118};
     return boxes;
 }
 

@@ -24,6 +24,14 @@ const QString kNames[] = {QStringLiteral("des_ape_pat"), QStringLiteral("des_ape
                           QStringLiteral("des_nombres")};
 const QString kBusinessName = QStringLiteral("des_razon");
 
+// A type code without its leading zeros ("06" and "6" are the same type).
+QString bareCode(QString code) {
+    code = code.trimmed();
+    while (code.size() > 1 && code[0] == u'0')
+        code.remove(0, 1);
+    return code;
+}
+
 QList<EntryField> headerFields(int box) {
     const bool agent106 = box == 106;
     return {
@@ -55,6 +63,10 @@ RetCabEntry::RetCabEntry(RetRegister& owner)
 }
 
 RetCabEntry::~RetCabEntry() = default;
+
+AnnexRegister* RetCabEntry::lineRegister() const {
+    return lines_.get();
+}
 
 QString RetCabEntry::caption() const {
     return ret_.texts().headerCaption;
@@ -117,8 +129,14 @@ void RetCabEntry::followType(const QString& before) {
 }
 
 void RetCabEntry::changed(const QString& column, const QString& before) {
-    if (column == kType)
+    if (column == kType) {
+        // The type as the list shows it ("06" for a stored "6").
+        for (const QString& choice : choices(kType)) {
+            if (choice != value(kType) && bareCode(choice) == bareCode(value(kType)))
+                put(kType, choice);
+        }
         followType(before);
+    }
     if (column == kType || column == kNumber)
         lines_->setScope({kType, lines_->payerColumn()}, {typeCode(), value(kNumber).trimmed()});
 }
@@ -126,7 +144,7 @@ void RetCabEntry::changed(const QString& column, const QString& before) {
 bool RetCabEntry::ValidaCab() {
     const QString code = typeCode();
     const QString number = value(kNumber).trimmed();
-    if (code.isEmpty() || !choices(kType).contains(value(kType).trimmed()))
+    if (code.isEmpty() || !choices(kType).contains(value(kType)))
         return refuse(kType, u"Debe seleccionar el tipo de documento"_s);
     if (code == u"0")
         return refuse(kType, u"No se permite registrar este tipo de documento de modo interactivo"_s);

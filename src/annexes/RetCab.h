@@ -30,8 +30,9 @@ public:
 
     // The payer's lines (the detail grid gridRet).
     RetLinesRegister& lines() const { return *lines_; }
+    AnnexRegister* lineRegister() const override;
     // cmddetalle 0 and 1: the header is checked first; nullptr (with the message) when refused.
-    std::unique_ptr<AnnexEntry> newLine();
+    std::unique_ptr<AnnexEntry> newLine() override;
     std::unique_ptr<AnnexEntry> lineFor(int row);
     // cmddetalle 2: asks, deletes the line and keeps the payer's total.
     bool deleteLine(int row);

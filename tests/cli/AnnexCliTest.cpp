@@ -103,3 +103,61 @@ TEST(AnnexCli, PaymentsAddedListedAndDeletedMoveTheirBoxes) {
     EXPECT_EQ(shownBox(zem, u"127"_s), QString());
     EXPECT_EQ(zem({u"annex"_s, u"list"_s, kRuc}).out.count(u'\n'), 1);  // the payment of box 529 remains
 }
+
+TEST(AnnexCli, AReceiptOfBox107CreatesItsPayerAndTheNextOneJoinsIt) {
+    Tool zem;
+    install(zem);
+    const QStringList payer = {u"tip_doc_ret=01"_s, u"num_doc_ret=44556677"_s, u"des_ape_pat=ROJAS"_s,
+                               u"des_nombres=LUIS"_s};
+    const QStringList receipt = {u"per_tri=200604"_s, u"tip_cp=02"_s, u"num_serie_cp=1"_s,
+                                 u"fec_emision_cp=30/04/2006"_s, u"mto_imp_cp=1500.50"_s};
+    // The receipt's checks refuse with the window's texts, and nothing is written.
+    const Outcome zero = add(zem, u"107"_s, payer + receipt + QStringList{u"num_cp=0"_s});
+    EXPECT_EQ(zero.code, 2);
+    EXPECT_TRUE(zero.err.contains(u"El número del  comprobante de pago no puede ser cero"_s))
+        << zero.err.toStdString();
+    EXPECT_TRUE(shownBox(zem, u"107"_s).isEmpty());
+
+    const Outcome first = add(zem, u"107"_s, payer + receipt + QStringList{u"num_cp=345"_s});
+    ASSERT_LT(first.code, 2) << first.err.toStdString();
+    EXPECT_EQ(shownBox(zem, u"107"_s), u"1501"_s);
+    EXPECT_FALSE(shownBox(zem, u"507"_s).isEmpty());  // the chain followed: the 20 % deduction
+    const Outcome second =
+        add(zem, u"107"_s,
+            {u"tip_doc_ret=1"_s, u"num_doc_ret=44556677"_s, u"per_tri=200605"_s, u"tip_cp=02"_s,
+             u"num_serie_cp=1"_s, u"num_cp=346"_s, u"fec_emision_cp=02/05/2006"_s, u"mto_imp_cp=500"_s});
+    ASSERT_LT(second.code, 2) << second.err.toStdString();
+    EXPECT_EQ(shownBox(zem, u"107"_s), u"2001"_s);
+
+    // One payer, listed once per receipt with the payer's columns and the receipt's.
+    const QStringList lines =
+        zem({u"annex"_s, u"list"_s, kRuc, u"107"_s}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(u"107\t1\ttip_doc_ret=1\tnum_doc_ret=44556677\t"_s))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(u"\tnum_serie_cp=0001\tnum_cp=00000345\t"_s)) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(u"107\t1\t"_s));
+    EXPECT_TRUE(lines[1].contains(u"mto_total=2000.50"_s)) << lines[1].toStdString();
+
+    // Deleting the payer deletes its receipts and empties the box.
+    ASSERT_LT(zem({u"annex"_s, u"delete"_s, kRuc, u"107"_s, u"1"_s}).code, 2);
+    EXPECT_TRUE(zem({u"annex"_s, u"list"_s, kRuc, u"107"_s}).out.trimmed().isEmpty());
+    EXPECT_TRUE(shownBox(zem, u"107"_s).isEmpty());
+}
+
+TEST(AnnexCli, PayersWithoutDocumentAndDividendsFromTheBatchTool) {
+    Tool zem;
+    install(zem);
+    const Outcome noDoc = add(zem, u"108"_s,
+                              {u"tip_doc_ret=99"_s, u"des_ape_pat=QUISPE"_s, u"des_nombres=ROSA"_s,
+                               u"per_tri=200602"_s, u"mto_retenido=80"_s});
+    ASSERT_LT(noDoc.code, 2) << noDoc.err.toStdString();
+    EXPECT_TRUE(zem({u"annex"_s, u"list"_s, kRuc, u"108"_s}).out.contains(u"num_doc_ret=C0000001"_s));
+    EXPECT_EQ(shownBox(zem, u"108"_s), u"80"_s);
+
+    const Outcome person = add(zem, u"118"_s,
+                               {u"num_ruc=10447788990"_s, u"des_entpagadora=X"_s, u"mto_distribuido=10"_s,
+                                u"mto_retenido=1"_s, u"fec_retenida=01/02/2006"_s});
+    EXPECT_EQ(person.code, 2);
+    EXPECT_TRUE(person.err.contains(u"El número de RUC no aplica a la Distribución de dividendos"_s));
+}

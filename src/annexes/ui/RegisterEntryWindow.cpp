@@ -60,6 +60,8 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
         switch (f.kind) {
             case EntryKind::Period:
             case EntryKind::Digits:
+            case EntryKind::Document:
+            case EntryKind::Text:
             case EntryKind::Date: {
                 auto* edit = new QLineEdit(frame);
                 if (f.kind == EntryKind::Period)
@@ -70,6 +72,12 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
                     edit->setValidator(
                         new QRegularExpressionValidator(QRegularExpression(u"[0-9]{0,20}"_s), edit));
                 }
+                if (f.kind == EntryKind::Document) {
+                    edit->setValidator(
+                        new QRegularExpressionValidator(QRegularExpression(u"[0-9A-Za-z-]{0,15}"_s), edit));
+                }
+                if (f.kind == EntryKind::Text)
+                    edit->setMaxLength(100);
                 connect(edit, &QLineEdit::textChanged, this, [this, column] {
                     if (!showing_)
                         entry_.setValue(column, controlText(column));
