@@ -22,6 +22,7 @@ const QString kWhole = QStringLiteral("###,###,###,##0");
 
 RegisterDef dividendosDef() {
     RegisterDef def;
+    def.name = u"Grid_Dividendos"_s;
     def.table = u"TMP_F0476DIVID"_s;
     def.boxColumn.clear();  // the dividends belong to no box of their own table
     def.key = {kRuc, kDate};

@@ -24,6 +24,7 @@ public:
     explicit DividendosEntry(AnnexRegister& owner);
 
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("FrmRetenciones"); }
     bool Valida_Datos() override;
     // Closing: with unsaved changes asks whether to save them (Yes saves, No drops, Cancel stays). True when
     // the window may close.

@@ -16,6 +16,7 @@ public:
     explicit DonationEntry(RetRegister& owner);
 
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("frmOtrasdet"); }
     bool Valida_Datos() override;
     // Calcularitf: "Movimiento bancario" from the amount withheld.
     void Calcularitf();

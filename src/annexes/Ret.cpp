@@ -23,6 +23,7 @@ QString heading(QString name) {
 
 RegisterDef retDef(int box, const RetTexts& t, const QString& year) {
     RegisterDef def;
+    def.name = u"frmRet"_s;
     def.table = u"TMP_F0482RETCAB"_s;
     def.key = {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s};
     def.caption = t.listCaption;
@@ -71,6 +72,7 @@ RegisterDef retDef(int box, const RetTexts& t, const QString& year) {
 
 RegisterDef linesDef(int box, const RetTexts& t) {
     RegisterDef def;
+    def.name = u"gridRet"_s;
     def.caption = t.headerCaption;
     def.frame = t.detailFrame;
     def.countCaption = u"Cantidad de registros : "_s;

@@ -22,6 +22,7 @@ public:
 
     RetRegister& ret() const { return ret_; }
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("frmRetCab"); }
     // The document types the box's payers may carry, two-digit codes ("06").
     QStringList choices(const QString& column) const override;
     // The type chosen, as the catalogue keys it ("6", "99"); "" when none.
@@ -74,6 +75,7 @@ public:
     RetLineEntry(RetCabEntry& header, QList<EntryField> fields);
     RetCabEntry& header() const { return header_; }
     QString caption() const override;
+    QString windowName() const override { return QStringLiteral("frmOtrasdet"); }
 
 protected:
     QString storedValue(const QString& column) const override;

@@ -14,6 +14,7 @@ public:
     explicit RetDetEntry(RetCabEntry& header);
 
     // The receipt types accepted on box 107 (catalogue "233", flag 68).
+    QString windowName() const override { return QStringLiteral("frmRetDet"); }
     QStringList choices(const QString& column) const override;
     bool leaveField(const QString& column) override;
     bool Valida_Datos() override;
