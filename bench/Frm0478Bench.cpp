@@ -37,12 +37,11 @@ struct Bench {
         if (!createSchema(session.db()) || !createWorkingTables(session.db()) ||
             !loadSeedCatalogue(session.db()))
             qFatal("schema");
-        session.gModo = 1;
         // The withholding register writes its total into box 107; each keystroke alternates the amount.
         feeders.setBoxOpener(Feeder::Withholdings, [this](const FeederContext& c, int box) {
             c.declaration.setText(box, amounts[turn ^= 1]);
         });
-        window = std::make_unique<Frm0478>(session, feeders);
+        window = std::make_unique<Frm0478>(session, feeders, OpenRequest::newDeclaration());
         Declaration& d = window->form().declaration();
         for (auto [box, text] : {std::pair{100, u"24,000"_s},
                                  {111, u"60,000"_s},

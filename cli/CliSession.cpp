@@ -1,8 +1,11 @@
 #include "CliSession.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
 
 #include "data/Catalogue.h"
+#include "data/SeedCatalogue.h"
 #include "startup/IniFile.h"
 #include "startup/Schema.h"
 
@@ -31,6 +34,27 @@ bool CliSession::open() {
     catalogue::loadRates(session);
     sink.flushToStderr();
     return true;
+}
+
+}  // namespace zem::cli
+
+namespace zem::cli {
+
+bool CliSession::openScratch() {
+    const QString name = u"scratch"_s;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(u":memory:"_s);
+        if (!db.open()) {
+            printError(u"No se pudo preparar la base de datos de trabajo: "_s + db.lastError().text());
+            return false;
+        }
+    }
+    session.gDB = std::make_unique<Db>(name, sink);
+    const bool ready =
+        createSchema(session.db()) && createWorkingTables(session.db()) && loadSeedCatalogue(session.db());
+    sink.flushToStderr();
+    return ready;
 }
 
 }  // namespace zem::cli

@@ -15,6 +15,9 @@ public:
     // False, with the reason on standard error, when the settings file or the database is missing or the
     // database cannot be opened. Nothing is written then.
     bool open();
+    // A private database in memory with the tables and the starting catalogue, for a what-if computation that
+    // needs no installation. False (with the reason on standard error) when it cannot be made.
+    bool openScratch();
 
     CliSink sink;
     Clock clock;

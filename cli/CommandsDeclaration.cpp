@@ -7,15 +7,16 @@
 #include "Commands.h"
 #include "data/Documents.h"
 #include "data/Format.h"
-#include "declaration/BoxEntry.h"
 #include "declaration/BoxTable.h"
 #include "declaration/Declaration.h"
 #include "declaration/Deletion.h"
+#include "declaration/FormSession.h"
 #include "declaration/Rules.h"
 #include "declaration/Store.h"
 #include "declaration/StoredDeclaration.h"
 #include "declaration/Validation.h"
 #include "shell/DeclarationLists.h"
+#include "shell/Registration.h"
 #include "shell/SendCommand.h"
 
 namespace zem::cli {
@@ -72,8 +73,13 @@ QList<QPair<QString, QString>> shownBoxes(const Declaration& d) {
     return out;
 }
 
-// The RUC must be a declarant of this form that the current user may see.
+// The RUC must be well formed (as the launcher checks it) and a declarant of this form that the current user
+// may see.
 bool taxpayerVisible(CliSession& cli, const QString& ruc) {
+    if (const QString fault = rucFault(ruc); !fault.isEmpty()) {
+        printError(fault + u": "_s + ruc.left(40));
+        return false;
+    }
     Session& s = cli.session;
     const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
     QSqlQuery rows = s.db().select(q.sql, q.params);
@@ -121,15 +127,30 @@ bool openExisting(CliSession& cli, const Arguments& a, DeclarationKey* key) {
     return false;
 }
 
-// The declaration model with its rules, validation and store over an open session.
-struct OpenDeclaration {
-    explicit OpenDeclaration(Session& s)
-        : rules(declaration, s.gUIT), validation(s, declaration, rules), store(s, declaration) {}
-    Declaration declaration;
-    Rules rules;
-    Validation validation;
-    DeclarationStore store;
-};
+// Sets every box of the command line through the declaration's one setter, in the order given; the first
+// refusal is printed and ends the command before anything is stored.
+bool setAll(FormSession& form, const Assignments& assignments) {
+    for (const auto& [box, value] : assignments) {
+        const FieldResult r = form.setField(box, value);
+        if (!r) {
+            printError(r.message);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Opens the declaration of the RUC as the declaration window opens it: the stored one (or the sent one with
+// --correl), or a new one for that taxpayer.
+bool openForm(CliSession& cli, FormSession& form, const DeclarationKey& key) {
+    const OpenRequest request =
+        key.sent ? OpenRequest::sentCopy(key, QString())
+                 : (declarationExists(cli.session.db(), key) ? OpenRequest::existing(key)
+                                                             : OpenRequest::newDeclaration(key.ruc));
+    const bool opened = form.open(request);
+    cli.sink.flushToStderr();
+    return opened;
+}
 
 }  // namespace
 
@@ -155,6 +176,9 @@ int cmdCompute(const QStringList& words) {
     if (a.options.contains(u"--uit"_s)) {
         if (Val(uit) <= 0)
             return refuse(u"La UIT debe ser un importe mayor que cero."_s);
+        // With its own UIT the computation needs no installation: the catalogue's codes come from memory.
+        if (!cli.openScratch())
+            return kRefused;
     } else {
         if (!cli.open())
             return kRefused;
@@ -162,11 +186,16 @@ int cmdCompute(const QStringList& words) {
         if (uit.isEmpty())
             return refuse(u"El catálogo de parámetros no tiene la UIT del ejercicio 2006."_s);
     }
-    Declaration d;
-    Rules rules(d, uit);
-    for (const auto& [box, value] : assignments)
-        typeBox(rules, box, value);
-    printPairs(shownBoxes(d), a.has(u"--json"_s));
+    // A what-if calculation: any box may be set, as if typed into a new declaration; nothing is stored.
+    FormSession form(cli.session);
+    form.rules().setUit(uit);
+    form.editor().setWhatIf(true);
+    form.editor().setConfirmed(true);
+    const bool set = setAll(form, assignments);
+    cli.sink.flushToStderr();
+    if (!set)
+        return kRefused;
+    printPairs(shownBoxes(form.declaration()), a.has(u"--json"_s));
     return kOk;
 }
 
@@ -191,31 +220,23 @@ int cmdSave(const QStringList& words) {
     if (!openFor(cli, a, &ruc))
         return kRefused;
 
-    OpenDeclaration od(cli.session);
-    const DeclarationKey key = keyFor(ruc, a);
-    bool opened = false;
-    if (declarationExists(cli.session.db(), key)) {
-        opened = od.store.open(key);
-    } else {
-        opened = od.store.startNew();
-        od.declaration.setRuc(ruc);
-        od.store.CargaNombre();
-    }
-    if (!opened) {
-        cli.sink.flushToStderr();
+    FormSession form(cli.session);
+    if (!openForm(cli, form, keyFor(ruc, a)))
         return kRefused;
-    }
-    for (const auto& [box, value] : assignments)
-        typeBox(od.rules, box, value);
+    // The command line is the user's own confirmation of every answer it gives.
+    form.editor().setConfirmed(true);
+    const bool set = setAll(form, assignments);
     cli.sink.flushToStderr();
-    if (!od.store.GrabarForm(od.validation)) {
+    if (!set)
+        return kRefused;
+    if (!form.save()) {
         cli.sink.flushToStderr();
         return kRefused;
     }
     const QString message = cli.sink.lastText();
     cli.sink.flushToStderr(true);
     printLine(message);
-    return od.validation.inconsistent() ? kFinding : kOk;
+    return form.validation().inconsistent() ? kFinding : kOk;
 }
 
 int cmdShow(const QStringList& words) {
@@ -286,20 +307,18 @@ int cmdValidate(const QStringList& words) {
     if (!openExisting(cli, a, &key))
         return kRefused;
 
-    OpenDeclaration od(cli.session);
-    od.validation.setReportViewer([](const QString&) {});
-    if (!od.store.open(key)) {
-        cli.sink.flushToStderr();
+    FormSession form(cli.session);
+    form.validation().setReportViewer([](const QString&) {});
+    if (!openForm(cli, form, key))
         return kRefused;
-    }
-    const bool consistent = od.validation.ValidaTodo(u"0"_s);
+    const bool consistent = form.validate();
     cli.sink.flushToStderr();
-    if (od.validation.failedField() != IdentField::None)
+    if (form.validation().failedField() != IdentField::None)
         return kRefused;
     if (a.has(u"--json"_s)) {
-        printJson(QJsonArray::fromStringList(od.validation.findings()));
+        printJson(QJsonArray::fromStringList(form.validation().findings()));
     } else {
-        for (const QString& finding : od.validation.findings())
+        for (const QString& finding : form.validation().findings())
             printLine(finding);
     }
     return consistent ? kOk : kFinding;

@@ -68,12 +68,13 @@ void FormOptions::copyDeclarant() {
     d_.setText(302, d_.ruc().left(11).trimmed());
 }
 
-bool FormOptions::chooseIncome(OptionGroup group, const QString& code, int box, const QList<int>& lines) {
+bool FormOptions::chooseIncome(OptionGroup group, const QString& code, int box, const QList<int>& lines,
+                               bool ask) {
     if (code == kNo) {
         bool registered = !rules_.Vacio(box);
         for (int line : lines)
             registered = registered || !rules_.Vacio(line);
-        if (registered &&
+        if (registered && ask &&
             !confirm(u"Ya ha registrado datos en el asistente de la casilla "_s + QString::number(box) +
                      u". Si cambia se borrará esta información. ¿Esta seguro?"_s))
             return false;
@@ -89,7 +90,8 @@ bool FormOptions::chooseIncome(OptionGroup group, const QString& code, int box, 
     return true;
 }
 
-bool FormOptions::choose(OptionGroup group, const QString& code) {
+bool FormOptions::choose(OptionGroup group, const QString& code, bool ask) {
+    const auto confirmed = [this, ask](const QString& text) { return !ask || confirm(text); };
     if (d_.option(group) == code)
         return true;
     switch (group) {
@@ -105,26 +107,29 @@ bool FormOptions::choose(OptionGroup group, const QString& code) {
             }
             return true;
         case OptionGroup::optExonera:
-            return chooseIncome(group, code, 200, exemptLines());
+            return chooseIncome(group, code, 200, exemptLines(), ask);
         case OptionGroup::optInafecta:
-            return chooseIncome(group, code, 201, nonTaxableLines());
+            return chooseIncome(group, code, 201, nonTaxableLines(), ask);
         case OptionGroup::optCondomino:
             if (code == kNo && grids_.NumSuministros() > 0) {
-                if (!confirm(
+                if (!confirmed(
                         u"Ya ha registrado condóminos. Si cambia se borrará esta información. ¿Esta seguro?"_s))
                     return false;
-                grids_.grid(AnnexGridKind::CoOwners).removeAll();
+                // A failed delete has been reported; the answer stays as it was, with its rows.
+                if (!grids_.grid(AnnexGridKind::CoOwners).removeAll())
+                    return false;
                 grids_.Cuenta_condomino();
             }
             d_.setOption(group, code);
             return true;
         case OptionGroup::OptExtranjero:
             if (code == kNo && grids_.grid(AnnexGridKind::ForeignInvestments).count() > 0) {
-                if (!confirm(dropQuestion(
+                if (!confirmed(dropQuestion(
                         u"¿Existen Datos de Inversiones en el extranjero registradas. "_s,
                         u"¿Confirma que va a eliminar los registros de inversión extranjera?"_s)))
                     return false;
-                grids_.grid(AnnexGridKind::ForeignInvestments).removeAll();
+                if (!grids_.grid(AnnexGridKind::ForeignInvestments).removeAll())
+                    return false;
                 grids_.Cuenta_y_Suma_Extranjero();
             }
             d_.setOption(group, code);
@@ -136,11 +141,18 @@ bool FormOptions::choose(OptionGroup group, const QString& code) {
                 grids_.grid(AnnexGridKind::Trusts).count() > 0 ||
                 session_.db().scalar(u"SELECT count(*) FROM TMP_F0476FIDEI"_s).toInt() > 0;
             if (code == kNo && registered) {
-                if (!confirm(dropQuestion(u"¿Existen Datos de Inversones en Fideicomisos registrados. "_s,
-                                          u"¿Confirma que va a eliminar los registros de Fideicomisos?"_s)))
+                if (!confirmed(dropQuestion(u"¿Existen Datos de Inversones en Fideicomisos registrados. "_s,
+                                            u"¿Confirma que va a eliminar los registros de Fideicomisos?"_s)))
                     return false;
-                session_.db().execute(u"DELETE FROM TMP_F0476FIDEI"_s);
-                grids_.grid(AnnexGridKind::Trusts).removeAll();
+                // Both registers of trusts go, or neither.
+                const bool removed = session_.db().transaction([this] {
+                    return session_.db().execute(u"DELETE FROM TMP_F0476FIDEI"_s) &&
+                           grids_.grid(AnnexGridKind::Trusts).removeAll();
+                });
+                if (!removed) {
+                    grids_.Get(AnnexGridKind::Trusts);
+                    return false;
+                }
                 grids_.Cuenta_y_Suma_Fideicomiso0480();
             }
             d_.setOption(group, code);
@@ -151,8 +163,8 @@ bool FormOptions::choose(OptionGroup group, const QString& code) {
             for (int box : patrimonialBoxes())
                 registered = registered || !rules_.Vacio(box);
             if (code == kNo && registered &&
-                !confirm(dropQuestion(u"¿Existen Datos en información general. "_s,
-                                      u"¿Confirma que va a eliminar los datos de información general?"_s)))
+                !confirmed(dropQuestion(u"¿Existen Datos en información general. "_s,
+                                        u"¿Confirma que va a eliminar los datos de información general?"_s)))
                 return false;
             d_.setOption(group, code);
             for (int box : patrimonialBoxes()) {
@@ -178,6 +190,20 @@ bool FormOptions::choose(OptionGroup group, const QString& code) {
         case OptionGroup::optSom:
             d_.setOption(group, code);
             return true;
+    }
+    return true;
+}
+
+bool FormOptions::gridOpen(const Declaration& d, AnnexGridKind kind) {
+    switch (kind) {
+        case AnnexGridKind::ForeignInvestments:
+            return d.option(OptionGroup::OptExtranjero) == kYes;
+        case AnnexGridKind::Trusts:
+            return d.option(OptionGroup::OptFideicomiso) == kYes;
+        case AnnexGridKind::CoOwners:
+            return d.option(OptionGroup::optCondomino) == kYes;
+        case AnnexGridKind::Dividends:
+            break;
     }
     return true;
 }

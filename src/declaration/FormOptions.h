@@ -8,6 +8,7 @@
 namespace zem {
 
 class AnnexGrids;
+enum class AnnexGridKind;
 class Rules;
 struct Session;
 
@@ -21,8 +22,9 @@ public:
     // The user chose the answer `code` of the group. Asks first when the answer would throw away registered
     // information; false when the user keeps it (the model keeps its previous answer). Otherwise the answer
     // is set and its effects applied: the representative's frame, boxes 200 and 201, the co-owners, the
-    // investments abroad, the trusts, the patrimonial lines and the replacement reminder.
-    bool choose(OptionGroup group, const QString& code);
+    // investments abroad, the trusts, the patrimonial lines and the replacement reminder. Without `ask` the
+    // caller already has the user's confirmation (a command line) and nothing is asked.
+    bool choose(OptionGroup group, const QString& code, bool ask = true);
 
     // Applies the enabled state that every answer gives its boxes, without asking and without emptying
     // anything (a declaration just loaded keeps every stored value).
@@ -36,11 +38,15 @@ public:
     // The patrimonial lines of the general information.
     static QList<int> patrimonialBoxes();
 
+    // Whether the answers open the grid: investments abroad, trusts and co-owners follow their "Sí"; the
+    // dividends grid is always open.
+    static bool gridOpen(const Declaration& declaration, AnnexGridKind kind);
+
     // The declarant's data copied into the representative's frame ("Contribuyente").
     void copyDeclarant();
 
 private:
-    bool chooseIncome(OptionGroup group, const QString& code, int box, const QList<int>& lines);
+    bool chooseIncome(OptionGroup group, const QString& code, int box, const QList<int>& lines, bool ask);
     bool confirm(const QString& text);
     void setBoxesState(const QList<int>& boxes, bool enabled);
 

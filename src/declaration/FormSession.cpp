@@ -7,6 +7,7 @@
 #include "declaration/BoxTable.h"
 #include "declaration/FormCaption.h"
 #include "declaration/OrderNumber.h"
+#include "declaration/RegisterRows.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
@@ -22,7 +23,10 @@ FormSession::FormSession(Session& session, QObject* parent)
       validation_(std::make_unique<Validation>(session, declaration_, *rules_)),
       store_(std::make_unique<DeclarationStore>(session, declaration_)),
       grids_(std::make_unique<AnnexGrids>(session, declaration_)),
-      options_(std::make_unique<FormOptions>(session, declaration_, *rules_, *grids_)) {}
+      options_(std::make_unique<FormOptions>(session, declaration_, *rules_, *grids_)),
+      editor_(std::make_unique<DeclarationEditor>(session, declaration_, *rules_, *options_)) {
+    editor_->setRegisterRows([this](int box) { return registerHasRows(box); });
+}
 
 FormSession::~FormSession() = default;
 
@@ -30,8 +34,9 @@ QString FormSession::caption() const {
     return QString::fromUtf16(kFormCaption);
 }
 
-bool FormSession::open() {
+bool FormSession::open(const OpenRequest& request) {
     Session& s = session_;
+    request_ = request;
     catalogue::loadRates(s);
     // Every cap and band of the tax is a multiple of the UIT: without it nothing could be computed right.
     if (Val(s.gUIT) <= 0) {
@@ -43,19 +48,7 @@ bool FormSession::open() {
     rules_->setUit(s.gUIT);
     dividendRate_ = catalogue::rateByDate(s.db(), u"916"_s, s.gAnio);
 
-    bool opened = false;
-    if (s.gModo == 1 && !s.gRegistrar) {
-        opened = store_->startNew();
-    } else {
-        DeclarationKey key;
-        key.ruc = s.gRUC;
-        key.periodo = s.gAnio;
-        key.formulario = s.gFormulario;
-        key.semana = s.gSemana;
-        key.sent = s.gRegistrar;
-        key.correl = key.sent ? s.gCorrel : QString();
-        opened = store_->open(key);
-    }
+    const bool opened = request.mode == OpenMode::New ? store_->startNew() : store_->open(request.key);
     if (!opened)
         return false;
 
@@ -72,8 +65,20 @@ bool FormSession::open() {
     taxpayerLocked_ = !isNew();
     if (isSent())
         DesTodo();
+    // A taxpayer chosen before opening (the batch tool names it) is chosen as in the window's list.
+    if (request.mode == OpenMode::New && !request.key.ruc.isEmpty())
+        chooseTaxpayer(request.key.ruc);
     declaration_.setModified(false);
     return true;
+}
+
+bool FormSession::waitsForType(int box) const {
+    const int typeBox = fields::typeBoxOf(box);
+    return typeBox != 0 && declaration_.text(typeBox).trimmed().isEmpty();
+}
+
+bool FormSession::registerHasRows(int box) const {
+    return session_.gDB && annexRegisterHasRows(session_.db(), box);
 }
 
 void FormSession::applySections() {
@@ -197,7 +202,7 @@ bool FormSession::closeRequested() {
         if (sink.ask(u" El número de orden ha cambiado. ¿Desea guardar los cambios?"_s, caption(),
                      MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
             return true;
-        switch (verifyOrderNumber(session_.gControl, declaration_.orderNumber().trimmed(),
+        switch (verifyOrderNumber(request_.control, declaration_.orderNumber().trimmed(),
                                   declaration_.verifyDigits().trimmed())) {
             case OrderNumberCheck::TooShort:
                 sink.error(u"El número de orden es incorrecto"_s, caption());

@@ -9,7 +9,9 @@
 #include "data/Catalogue.h"
 #include "declaration/AnnexGrids.h"
 #include "declaration/Declaration.h"
+#include "declaration/DeclarationEditor.h"
 #include "declaration/FormOptions.h"
+#include "declaration/Opening.h"
 #include "declaration/Rules.h"
 #include "declaration/Store.h"
 #include "declaration/Validation.h"
@@ -19,9 +21,10 @@ namespace zem {
 struct Session;
 
 // Everything the declaration window does that is not a widget: the declaration with its rules, validation,
-// store, grids and option answers; opening it in the mode the main window chose (new, existing, sent); the
-// taxpayer choice; leaving the identification tab; the commands; and the questions asked before the window
-// closes. The window binds its widgets to declaration() and calls these operations.
+// store, grids and option answers; opening it (new, existing, sent); the taxpayer choice; setting what the
+// user types (setField); leaving the identification tab; the commands; and the questions asked before the
+// window closes. The declaration window binds its widgets to declaration() and calls these operations; the
+// batch tool zem0482 opens, sets and saves through the very same ones.
 class FormSession : public QObject {
     Q_OBJECT
 
@@ -36,14 +39,26 @@ public:
     DeclarationStore& store() { return *store_; }
     AnnexGrids& grids() { return *grids_; }
     FormOptions& options() { return *options_; }
+    DeclarationEditor& editor() { return *editor_; }
     QString caption() const;
 
-    // Opens the declaration the session's command values name: a new one (gModo 1), a sent one whose order
-    // number is registered (gRegistrar, gRUC, gCorrel) or one in preparation (gRUC). Reads the tax unit and
-    // the rates, refills the working tables, loads the boxes, the header, the answers and the grids, and
-    // sets the state of every box; a sent declaration is then locked whole (DesTodo). False when it could
-    // not be opened (the failure has been reported); the window then closes.
-    bool open();
+    // Opens the declaration the request names: a new one (with its taxpayer already chosen when the request
+    // carries a RUC), one in preparation, or the copy of a sent one whose order number is to be registered.
+    // Refuses, with a Spanish message and nothing written, when the catalogue lacks the year's UIT. Reads
+    // the rates, refills the working tables, loads the boxes, the header, the payment fields and the
+    // answers, computes the patrimonial total, reads the grids and sets the state of every box; a sent
+    // declaration is then locked whole (DesTodo). False when it could not be opened (the failure has been
+    // reported through the session's sink); the window then closes, the batch tool exits with 2.
+    bool open(const OpenRequest& request);
+    const OpenRequest& request() const { return request_; }
+
+    // What a user types into box `box`, checked and applied as DeclarationEditor::setField says: the
+    // window and the batch tool put every box, answer and payment field through here.
+    FieldResult setField(int box, const QString& text) { return editor_->setField(box, text); }
+    // A document number waits for its type: true for a number box whose type box is still empty.
+    bool waitsForType(int box) const;
+    // Whether the register that feeds box `box` holds rows for it in the working tables.
+    bool registerHasRows(int box) const;
 
     bool isNew() const { return declaration_.entryMode() == 1; }
     bool isSent() const { return declaration_.isSent(); }
@@ -99,6 +114,8 @@ private:
     std::unique_ptr<DeclarationStore> store_;
     std::unique_ptr<AnnexGrids> grids_;
     std::unique_ptr<FormOptions> options_;
+    std::unique_ptr<DeclarationEditor> editor_;
+    OpenRequest request_;
     QString dividendRate_;
     bool taxpayerLocked_ = false;
 };

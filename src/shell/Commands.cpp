@@ -1,55 +1,32 @@
 #include "shell/Commands.h"
 
-#include "startup/Session.h"
-
 namespace zem {
 
-CommandAction applyCommand(Session& s, Command command, CommandSource source) {
+CommandAction applyCommand(Command command, CommandSource source) {
     const bool menu = source == CommandSource::Menu;
     switch (command) {
         case Command::Nueva:
-            s.gModo = 1;
             return {ShellWindow::Declaration, true, !menu};
         case Command::Modificar:
-            // The toolbar clears the registration flag as the menu does: a flag left over from the
-            // order-number list would otherwise open the chosen declaration as a sent one.
-            s.gModo = 2;
-            s.gEnviadas = false;
-            s.gRegistrar = false;
-            return {ShellWindow::ModFor, false, true};
+            return {ShellWindow::ModFor, false, true, 2};
         case Command::Eliminar:
-            s.gModo = 3;
-            s.gEnviadas = false;
-            s.gRegistrar = false;
-            return {ShellWindow::ModFor, false, !menu};
+            return {ShellWindow::ModFor, false, !menu, 3};
         case Command::Imprimir:
-            s.gEnviadas = false;
-            s.gRegistrar = false;
             return {ShellWindow::Print, true, !menu};
         case Command::Salir:
             return {ShellWindow::Exit, false, !menu};
         case Command::Registrar:
-            s.gRegistrar = true;
-            s.gModo = 2;
             return {ShellWindow::AbrirEnv, true, !menu};
         case Command::EliminarE:
-            s.gModo = 3;
-            s.gEnviadas = true;
-            s.gRegistrar = false;
-            return {ShellWindow::ModFor, false, true};
+            return {ShellWindow::ModFor, false, true, 3, true};
         case Command::ImprimirE:
-            s.gEnviadas = true;
-            s.gRegistrar = false;
-            return {ShellWindow::Print, true, false};
+            return {ShellWindow::Print, true, false, 0, true};
         case Command::Pro:
-            s.gConsulta = 1;
-            return {ShellWindow::Bancos, true, true};
+            return {ShellWindow::Bancos, true, true, 0, false, 1};
         case Command::Bancos:
-            s.gConsulta = 2;
-            return {ShellWindow::Bancos, true, true};
+            return {ShellWindow::Bancos, true, true, 0, false, 2};
         case Command::Uit:
-            s.gConsulta = 3;
-            return {ShellWindow::Bancos, true, true};
+            return {ShellWindow::Bancos, true, true, 0, false, 3};
         case Command::Contenido:
             return {ShellWindow::Help, false, !menu};
         case Command::Acerca:

@@ -131,16 +131,6 @@ ListFilter sessionFilter(const Session& session, DeclarationList list) {
     return f;
 }
 
-void selectDeclaration(Session& s, const DeclarationRow& row, DeclarationList list) {
-    s.gRUC = row.ruc;
-    s.gNombre = list == DeclarationList::SentForOrderNumber ? row.nombre.trimmed() : row.nombre;
-    s.gCorrel = row.correl;
-    s.gSemana = row.semana;
-    s.gControl = row.control;
-    s.gNOrden = row.norden;
-    s.gAnio = u"2006"_s;
-}
-
 DeclarationKey declarationKey(const DeclarationRow& row, DeclarationList list) {
     DeclarationKey key;
     key.ruc = row.ruc;

@@ -52,10 +52,6 @@ QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter);
 // The list's filter for the session's user and form.
 ListFilter sessionFilter(const Session& session, DeclarationList list);
 
-// Copies the chosen row into the selected-declaration values (gRUC, gNombre, gCorrel, gSemana, gControl,
-// gNOrden) and resets gAnio to "2006". The order-number list keeps the name trimmed.
-void selectDeclaration(Session& session, const DeclarationRow& row, DeclarationList list);
-
 // The key of the row's declaration; sent declarations carry their sequence.
 DeclarationKey declarationKey(const DeclarationRow& row, DeclarationList list);
 

@@ -9,7 +9,7 @@ namespace zem {
 
 class Db;
 
-// The read-only look-ups of the parameter catalogue offered from the "&Consultas" menu, by gConsulta.
+// The read-only look-ups of the parameter catalogue offered from the "&Consultas" menu.
 enum class ReferenceKind { Professions = 1, Banks = 2, Uit = 3 };
 
 struct ReferenceRow {

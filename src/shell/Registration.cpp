@@ -15,7 +15,30 @@ bool refuse(MessageSink& sink, const QString& text) {
     return false;
 }
 
+// A name as the register keeps it: printable characters only (no line breaks or tabs that would forge lines
+// of a listing, no replacement characters left by unreadable input).
+bool printableName(const QString& name) {
+    if (name.size() > 100)
+        return false;
+    for (QChar c : name) {
+        if (c.unicode() < 32 || c.unicode() == 127 || c == QChar::ReplacementCharacter || c.isSurrogate() ||
+            c.category() == QChar::Other_Format)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+QString rucFault(const QString& ruc) {
+    if (ruc.trimmed().isEmpty())
+        return u"Debe ingresar el número de RUC"_s;
+    if (ruc.trimmed().size() != 11)
+        return u"La longitud del RUC no es válida"_s;
+    if (!util::ValidaRuc(ruc.trimmed()))
+        return u"El número de RUC no es válido"_s;
+    return {};
+}
 
 bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in) {
     Taxpayer t = in;
@@ -28,14 +51,16 @@ bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in) {
     if (t.nombre.isEmpty())
         t.nombre = QStringList{t.apellidoP, t.apellidoM, t.nombre1}.join(u' ').simplified();
 
-    if (t.ruc.isEmpty())
-        return refuse(sink, u"Debe ingresar el número de RUC"_s);
-    if (t.ruc.size() != 11)
-        return refuse(sink, u"La longitud del RUC no es válida"_s);
-    if (!util::ValidaRuc(t.ruc))
-        return refuse(sink, u"El número de RUC no es válido"_s);
+    if (const QString fault = rucFault(t.ruc); !fault.isEmpty())
+        return refuse(sink, fault);
     if (t.nombre.isEmpty())
         return refuse(sink, u"Debe ingresar los apellidos y nombres o la razón social"_s);
+    for (const QString& name : {t.apellidoP, t.apellidoM, t.nombre1, t.nombre}) {
+        if (!printableName(name))
+            return refuse(sink,
+                          u"Los apellidos y nombres admiten como máximo 100 caracteres, sin caracteres de "
+                          u"control ni caracteres no válidos"_s);
+    }
     if (t.tipoIngreso < 1 || t.tipoIngreso > 9)
         return refuse(sink, u"El tipo de ingreso no es válido"_s);
     if (t.usuario.isEmpty())

@@ -25,8 +25,13 @@ struct User {
     QString tipo = QStringLiteral("1");
 };
 
+// The launcher's message for a malformed RUC: none given, not 11 characters, or a wrong check digit; "" for a
+// well-formed RUC.
+QString rucFault(const QString& ruc);
+
 // Registers a taxpayer or updates the one with that RUC. Refuses with a Spanish message (title "Error") and
-// writes nothing when the RUC fails ValidaRuc, the name is missing, the income kind is not 1 to 9 or the user
+// writes nothing when the RUC fails ValidaRuc, the name is missing or holds control characters, unreadable
+// characters or more than 100 characters, the income kind is not 1 to 9 or the user
 // is missing.
 bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& taxpayer);
 

@@ -23,27 +23,16 @@ struct Session {
 
     QString gAnio = QStringLiteral("2006");
     QString gFormulario = QStringLiteral("0482");
-    Settings settings;   // gSysPath, gTmpPath, gDBFile, gUsuario ...
+    Settings settings;  // gSysPath, gTmpPath, gDBFile, gUsuario ...
     std::unique_ptr<Db> gDB;
-    QString helpFile;    // gSysPath + gFormulario + "/QW482"
+    QString helpFile;  // gSysPath + gFormulario + "/QW482"
 
     // Catalogue values loaded with the declaration window: the UIT and the five rates by concept.
     QString gUIT;
     std::array<QString, 5> gTasa;
 
-    // Command values of the main window.
-    int gModo = 0;  // 1 new, 2 modify, 3 delete
-    bool gEnviadas = false;
-    bool gRegistrar = false;
-    int gConsulta = 0;  // 1 professions, 2 banks, 3 UIT
-
-    // The declaration chosen in a list.
-    QString gRUC;
-    QString gNombre;
-    QString gCorrel;
-    int gSemana = 0;
-    QString gControl;
-    QString gNOrden;
+    // What a command opens (new, modify, delete; sent declarations; which declaration) is not kept here: the
+    // main window, the lists and the windows hand it on as arguments.
 
     // Register state: "NUEVO" or "MODIFICA"; information changed and not confirmed; a write in progress.
     QString registerMode;

@@ -2,7 +2,11 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QUuid>
 
 namespace zem::test {
 
@@ -30,7 +34,41 @@ public:
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
     }
+
+    // "init --demo": the installation with its demonstration taxpayer; remembers the database file.
+    bool initDemo() {
+        const Outcome r = (*this)({u"init"_s, u"--demo"_s});
+        const qsizetype at = r.out.indexOf(u"Base de datos: "_s);
+        if (r.code != 0 || at < 0)
+            return false;
+        dbFile = r.out.mid(at + 15).section(u'\n', 0, 0).trimmed();
+        return true;
+    }
+
+    // Runs SQL on the installation's database from outside the tool; the rows of a query, each column as text.
+    QList<QStringList> sql(const QString& statement) const {
+        QList<QStringList> rows;
+        const QString name = QUuid::createUuid().toString();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+            db.setDatabaseName(dbFile);
+            if (db.open()) {
+                QSqlQuery q(db);
+                q.exec(statement);
+                while (q.next()) {
+                    QStringList row;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        row << q.value(i).toString();
+                    rows << row;
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        return rows;
+    }
+
     QTemporaryDir home;
+    QString dbFile;
 };
 
 }  // namespace zem::test

@@ -22,7 +22,6 @@ protected:
             "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'D''ONOFRIO', 'ANA', 'MARIA', 'PEREZ ANA', 2, "
             "'CONTADOR')"_s,
             {kRuc});
-        env.session.gModo = 1;
     }
 
     void exec(const QString& sql, const QVariantList& params = {}) {
@@ -32,7 +31,7 @@ protected:
 
     // A new declaration with its identification answered.
     void startIdentified(FormSession& form) {
-        ASSERT_TRUE(form.open());
+        ASSERT_TRUE(form.open(OpenRequest::newDeclaration()));
         form.chooseTaxpayer(kRuc + u"   PEREZ ANA"_s);
         Declaration& d = form.declaration();
         d.setOption(OptionGroup::optPor, u"1"_s);
@@ -45,7 +44,7 @@ protected:
 
 TEST_F(FormSessionTest, NewDeclarationOpensWithItsSectionsClosedAndLeavesIdentificationOnlyWhenAnswered) {
     FormSession form(env.session);
-    ASSERT_TRUE(form.open());
+    ASSERT_TRUE(form.open(OpenRequest::newDeclaration()));
     Declaration& d = form.declaration();
     EXPECT_TRUE(form.isNew());
     EXPECT_FALSE(d.isModified());
@@ -79,7 +78,7 @@ TEST_F(FormSessionTest, NewDeclarationOpensWithItsSectionsClosedAndLeavesIdentif
 TEST_F(FormSessionTest, WithoutTheYearsTaxUnitTheWindowDoesNotOpen) {
     exec(u"DELETE FROM param WHERE numero = '404'"_s);
     FormSession form(env.session);
-    EXPECT_FALSE(form.open());
+    EXPECT_FALSE(form.open(OpenRequest::newDeclaration()));
     EXPECT_EQ(
         env.sink.messages().last().text,
         u"El catálogo de parámetros no tiene la UIT del ejercicio 2006. Sin ella no se puede calcular la "
@@ -102,10 +101,10 @@ TEST_F(FormSessionTest, SavedDeclarationSavesAgainAndReopensWithoutLosingStoredV
         d.setText(116, u"300"_s);
         ASSERT_TRUE(form.save()) << env.sink.texts().join(u'\n').toStdString();
     }
-    env.session.gModo = 2;
-    env.session.gRUC = kRuc;
+    DeclarationKey stored;
+    stored.ruc = kRuc;
     FormSession form(env.session);
-    ASSERT_TRUE(form.open());
+    ASSERT_TRUE(form.open(OpenRequest::existing(stored)));
     const Declaration& d = form.declaration();
     EXPECT_FALSE(form.isNew());
     EXPECT_EQ(d.text(116), u"300"_s);
@@ -163,14 +162,11 @@ TEST_F(FormSessionTest, SentDeclarationIsLockedAndItsOrderNumberIsCheckedBeforeC
     key.ruc = kRuc;
     QString correl;
     ASSERT_TRUE(sendDeclaration(env.session, key, &correl)) << env.sink.texts().join(u'\n').toStdString();
-    env.session.gModo = 2;
-    env.session.gRegistrar = true;
-    env.session.gRUC = kRuc;
-    env.session.gCorrel = correl;
-    env.session.gControl = env.db().scalar(u"SELECT control FROM hcab"_s).toString();
+    key.correl = correl;
+    const QString control = env.db().scalar(u"SELECT control FROM hcab"_s).toString();
 
     FormSession form(env.session);
-    ASSERT_TRUE(form.open());
+    ASSERT_TRUE(form.open(OpenRequest::sentCopy(key, control)));
     Declaration& d = form.declaration();
     EXPECT_TRUE(form.isSent());
     EXPECT_EQ(d.text(107), u"50,000"_s);
@@ -184,7 +180,7 @@ TEST_F(FormSessionTest, SentDeclarationIsLockedAndItsOrderNumberIsCheckedBeforeC
     env.sink.setNextAnswer(MsgAnswer::Yes);
     EXPECT_FALSE(form.closeRequested());
     EXPECT_TRUE(env.sink.contains(u"El número de orden es incorrecto"_s));
-    const QString right = orderVerificationDigits(env.session.gControl, u"12345678"_s);
+    const QString right = orderVerificationDigits(control, u"12345678"_s);
     d.setOrderNumber(u"12345678"_s);
     d.setVerifyDigits(right == u"00"_s ? u"11"_s : u"00"_s);
     env.sink.setNextAnswer(MsgAnswer::Yes);

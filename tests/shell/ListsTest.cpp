@@ -55,15 +55,11 @@ TEST(DeclarationLists, FollowTheUserKindTheFormAndTheSentState) {
     EXPECT_EQ(prepared[0].estado, 9);
     EXPECT_EQ(prepared[0].periodoShown(), u"2006"_s);
 
-    // Choosing a sent row fills the selected-declaration values.
-    env.session.gAnio = u"2005"_s;
+    // A sent row opens by its key with the sequence of its sending; the row keeps its control code.
     const DeclarationRow sent = declarationRows(db, sessionFilter(env.session, DeclarationList::Sent))[1];
-    selectDeclaration(env.session, sent, DeclarationList::Sent);
-    EXPECT_EQ(env.session.gRUC, u"10406958278"_s);
-    EXPECT_EQ(env.session.gCorrel, u"1"_s);
-    EXPECT_EQ(env.session.gControl, u"12345678"_s);
-    EXPECT_EQ(env.session.gAnio, u"2006"_s);
+    EXPECT_EQ(sent.control, u"12345678"_s);
     const DeclarationKey key = declarationKey(sent, DeclarationList::Sent);
+    EXPECT_EQ(key.ruc, u"10406958278"_s);
     EXPECT_TRUE(key.sent);
     EXPECT_EQ(key.correl, u"1"_s);
 }

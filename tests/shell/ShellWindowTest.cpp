@@ -13,6 +13,7 @@
 
 #include "ShellFixtures.h"
 #include "declaration/FormCaption.h"
+#include "declaration/Opening.h"
 #include "shell/DeclarationLists.h"
 #include "shell/Installation.h"
 #include "shell/Startup.h"
@@ -153,13 +154,10 @@ TEST(MainWindow, EveryCommandOpensItsWindowWithItsCaption) {
     shell.menu(u"mnuUit",
                [](QDialog* d) { EXPECT_FALSE(d->findChild<QTableView*>(u"grdBancos"_s)->isEnabled()); });
 
-    // The toolbar: separators do nothing; "Modifcar" also forgets a pending order-number registration.
+    // The toolbar: separators do nothing; "Modificar" opens the list.
     for (int separator : {6, 8, 9})
         EXPECT_TRUE(whileModal([&] { shell.main.clickToolbarButton(separator); }).name.isEmpty());
-    s.gRegistrar = true;
     EXPECT_EQ(whileModal([&] { shell.main.clickToolbarButton(2); }).name, u"frmModFor"_s);
-    EXPECT_FALSE(s.gRegistrar);
-    EXPECT_EQ(s.gModo, 2);
 
     shell.menu(u"mnuContenido");
     ASSERT_TRUE(shell.main.helpWindow());
@@ -233,29 +231,35 @@ TEST(DeclarationList, DeletesAfterBothQuestionsAndShowsOnlyTheUsersTaxpayers) {
 
     // A user of kind "0" sees every taxpayer; Enter opens the chosen declaration to modify it.
     addUser(db, u"CONTADOR"_s, u"0"_s);
+    OpenRequest asked;
+    shell.factory.setDeclarationWindow([&](Session&, const OpenRequest& request, QWidget* parent) {
+        asked = request;
+        auto* w = new QDialog(parent);
+        w->setObjectName(u"Frm0478"_s);
+        return w;
+    });
     shell.menu(u"mnuModificar", [&](QDialog* d) {
         auto* list = static_cast<FrmModFor*>(d);
         ASSERT_EQ(list->model()->rowCount(), 1);
         EXPECT_EQ(list->model()->rowAt(0)->ruc, u"10074326159"_s);
         const Seen opened = whileModal([&] { QTest::keyClick(list->grid(), Qt::Key_Return); });
         EXPECT_EQ(opened.name, u"Frm0478"_s);
-        EXPECT_EQ(shell.env.session.gRUC, u"10074326159"_s);
-        EXPECT_EQ(shell.env.session.gNombre, u"D'ONOFRIO LUIS"_s);
+        EXPECT_EQ(asked.mode, OpenMode::Existing);
+        EXPECT_EQ(asked.key.ruc, u"10074326159"_s);
     });
 }
 
 TEST(DeclarationList, OrderNumberListShowsARegistrationAsSoonAsItComesBack) {
     Shell shell;
     Db& db = shell.env.db();
-    Session& s = shell.env.session;
     addTaxpayer(db, u"10406958278"_s, u"  QUISPE MAMANI ROSA  "_s, u"CONTADOR"_s);
     addSent(db, u"10406958278"_s, u"1"_s);
     addSent(db, u"10406958278"_s, u"2"_s, 0);
-    bool registering = false;
+    OpenRequest asked;
     // The declaration window stands in for the order-number registration.
-    shell.factory.setDeclarationWindow([&](Session& session, QWidget* parent) {
-        registering = session.gRegistrar;
-        session.db().execute(u"UPDATE hcab SET norden = '87654321' WHERE correl = ?"_s, {session.gCorrel});
+    shell.factory.setDeclarationWindow([&](Session& session, const OpenRequest& request, QWidget* parent) {
+        asked = request;
+        session.db().execute(u"UPDATE hcab SET norden = '87654321' WHERE correl = ?"_s, {request.key.correl});
         auto* d = new QDialog(parent);
         d->setObjectName(u"Frm0478"_s);
         return d;
@@ -272,12 +276,11 @@ TEST(DeclarationList, OrderNumberListShowsARegistrationAsSoonAsItComesBack) {
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row);
         });
         EXPECT_EQ(opened.name, u"Frm0478"_s);
-        EXPECT_TRUE(registering);
-        EXPECT_EQ(s.gCorrel, u"2"_s);
-        EXPECT_EQ(s.gNombre, u"QUISPE MAMANI ROSA"_s);
-        EXPECT_EQ(s.gControl, u"12345678"_s);
+        EXPECT_EQ(asked.mode, OpenMode::Sent);
+        EXPECT_EQ(asked.key.correl, u"2"_s);
+        EXPECT_EQ(asked.key.ruc, u"10406958278"_s);
+        EXPECT_EQ(asked.control, u"12345678"_s);
         EXPECT_EQ(grid->currentIndex().row(), 1);
         EXPECT_EQ(model->index(1, 4).data().toString(), u"87654321"_s);
     });
-    EXPECT_FALSE(s.gRegistrar);  // leaving the list forgets the registration
 }

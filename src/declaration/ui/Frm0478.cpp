@@ -24,12 +24,12 @@ namespace zem {
 
 using namespace Qt::StringLiterals;
 
-Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, QWidget* parent)
+Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequest& request, QWidget* parent)
     : QDialog(parent), session_(session), feeders_(feeders), form_(session) {
     setObjectName(u"Frm0478"_s);
     setWindowTitle(form_.caption());
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    opened_ = form_.open();
+    opened_ = form_.open(request);
 
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
@@ -136,12 +136,7 @@ void Frm0478::showState(int box) {
     QLineEdit* f = fields_.value(box);
     if (!f)
         return;
-    bool enabled = d.isEnabled(box);
-    // A document number waits for its type.
-    for (auto it = numberOfType_.cbegin(); it != numberOfType_.cend(); ++it) {
-        if (it.value() == box)
-            enabled = enabled && !d.text(it.key()).trimmed().isEmpty();
-    }
+    const bool enabled = d.isEnabled(box) && !form_.waitsForType(box);
     const bool locked = d.isLocked(box);
     f->setEnabled(enabled);
     f->setReadOnly(locked);
@@ -184,18 +179,16 @@ void Frm0478::showOptionDependents() {
     for (OptionButtons* b : std::as_const(options_))
         b->setEnabled(!sent);
     commands_[3]->setEnabled(!sent && yes(OptionGroup::optSom));
-    const auto panel = [this, sent](AnnexGridKind kind, bool on) {
+    for (int k = 0; k < 4; ++k) {
+        const auto kind = static_cast<AnnexGridKind>(k);
         AnnexGridPanel* p = gridPanel(kind);
         if (!p)
-            return;
+            continue;
+        const bool on = FormOptions::gridOpen(d, kind);
         p->view()->setEnabled(on || kind == AnnexGridKind::Dividends);
         for (int i = 0; p->button(i); ++i)
             p->button(i)->setEnabled(on && !sent);
-    };
-    panel(AnnexGridKind::Dividends, !sent);
-    panel(AnnexGridKind::ForeignInvestments, yes(OptionGroup::OptExtranjero));
-    panel(AnnexGridKind::Trusts, yes(OptionGroup::OptFideicomiso));
-    panel(AnnexGridKind::CoOwners, yes(OptionGroup::optCondomino));
+    }
 }
 
 void Frm0478::showIdentification() {
@@ -231,7 +224,7 @@ void Frm0478::showSummary(AnnexGridKind kind) {
 }
 
 void Frm0478::chooseOption(OptionGroup group, const QString& code) {
-    form_.options().choose(group, code);
+    form_.editor().setAnswer(group, code);
     showOption(group);  // an answer the user took back shows again
     showOptionDependents();
 }
@@ -241,14 +234,10 @@ void Frm0478::chooseDate() {
     const QString date = mkeFecNac_->date();
     if (date == d.text(234))
         return;
-    if (date.isEmpty() || util::ValidaFecha(date, u"01/01/1850"_s, QDate(2500, 1, 1))) {
-        d.setText(234, date);
+    const FieldResult r = form_.setField(234, date);
+    if (r)
         return;
-    }
-    session_.sink.error(
-        u"La fecha de nacimiento no es válida: registre una fecha entre el 01/01/1850 y el "
-        "01/01/2500."_s,
-        form_.caption());
+    session_.sink.error(r.message, form_.caption());
     mkeFecNac_->setText(d.text(234));
 }
 

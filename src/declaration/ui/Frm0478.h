@@ -37,8 +37,9 @@ class Frm0478 : public QDialog {
     Q_OBJECT
 
 public:
-    // Opens the declaration named by the session's command values (gModo, gRegistrar, gRUC, gCorrel).
-    Frm0478(Session& session, const FeederRegistry& feeders, QWidget* parent = nullptr);
+    // Opens the declaration the request names (new, in preparation, or the copy of a sent one).
+    Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequest& request,
+            QWidget* parent = nullptr);
     ~Frm0478() override;
 
     FormSession& form() { return form_; }

@@ -126,7 +126,7 @@ QComboBox* Frm0478::makeTypeList(int typeBox, int numberBox, int usage) {
     numberOfType_.insert(typeBox, numberBox);
     connect(combo, &QComboBox::activated, this, [this, combo, typeBox] {
         showHelp(typeBox);
-        form_.declaration().setText(typeBox, ui::selectedCode(*combo));
+        form_.setField(typeBox, ui::selectedCode(*combo));
         showTypeList(typeBox);
     });
     showState(typeBox);
@@ -141,7 +141,7 @@ QComboBox* Frm0478::makeProfessionList() {
     cboProfesion_->setMinimumWidth(320);
     connect(cboProfesion_, &QComboBox::activated, this, [this] {
         showHelp(25);
-        form_.declaration().setText(25, ui::selectedCode(*cboProfesion_));
+        form_.setField(25, ui::selectedCode(*cboProfesion_));
     });
     showBox(25);
     showState(25);

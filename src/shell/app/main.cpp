@@ -39,9 +39,10 @@ int main(int argc, char** argv) {
     zem::registerAssistants(feeders);
     zem::registerAnnexWindows(feeders);
     zem::WindowFactory windows;
-    windows.setDeclarationWindow([&feeders](zem::Session& s, QWidget* parent) -> QDialog* {
-        return new zem::Frm0478(s, feeders, parent);
-    });
+    windows.setDeclarationWindow(
+        [&feeders](zem::Session& s, const zem::OpenRequest& request, QWidget* parent) -> QDialog* {
+            return new zem::Frm0478(s, feeders, request, parent);
+        });
 
     const auto main = zem::Main(session, desktop, instance, zem::IniFile(zem::settingsFilePath()), windows);
     if (!main)

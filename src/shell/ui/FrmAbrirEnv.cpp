@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPushButton>
 
+#include "declaration/Opening.h"
 #include "shell/DeclarationLists.h"
 #include "shell/ui/DeclarationGrid.h"
 #include "shell/ui/ModalWindow.h"
@@ -71,15 +72,14 @@ void FrmAbrirEnv::act() {
     const DeclarationRow* chosen = model_->rowAt(grid_->currentRow());
     if (!chosen)
         return;
-    selectDeclaration(session_, *chosen, DeclarationList::SentForOrderNumber);
-    session_.gRegistrar = true;
+    const OpenRequest request =
+        OpenRequest::sentCopy(declarationKey(*chosen, DeclarationList::SentForOrderNumber), chosen->control);
     WaitCursor wait;
-    showModal(windows_.createDeclarationWindow(session_, this), &wait);
+    showModal(windows_.createDeclarationWindow(session_, request, this), &wait);
     reload();
 }
 
 void FrmAbrirEnv::reject() {
-    session_.gRegistrar = false;
     QDialog::reject();
 }
 

@@ -13,10 +13,9 @@ namespace zem {
 
 using namespace Qt::StringLiterals;
 
-FrmBancos::FrmBancos(Session& session, QWidget* parent) : QDialog(parent) {
+FrmBancos::FrmBancos(Session& session, int consulta, QWidget* parent) : QDialog(parent) {
     setObjectName(u"frmBancos"_s);
-    const auto kind =
-        static_cast<ReferenceKind>(session.gConsulta >= 1 && session.gConsulta <= 3 ? session.gConsulta : 2);
+    const auto kind = static_cast<ReferenceKind>(consulta >= 1 && consulta <= 3 ? consulta : 2);
     setWindowTitle(referenceCaption(kind));
 
     grid_ = new QTableView(this);

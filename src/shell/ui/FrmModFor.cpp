@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "declaration/Deletion.h"
+#include "declaration/Opening.h"
 #include "shell/DeclarationLists.h"
 #include "shell/ui/DeclarationGrid.h"
 #include "shell/ui/ModalWindow.h"
@@ -15,23 +16,15 @@ namespace zem {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-DeclarationList listOf(const Session& s) {
-    return s.gEnviadas ? DeclarationList::Sent : DeclarationList::InPreparation;
-}
-
-}  // namespace
-
-FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar* statusBar, QWidget* parent)
-    : QDialog(parent), session_(session), windows_(windows), statusBar_(statusBar) {
+FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar* statusBar, bool deleting,
+                     bool sent, QWidget* parent)
+    : QDialog(parent), session_(session), windows_(windows), statusBar_(statusBar), deleting_(deleting) {
     setObjectName(u"frmModFor"_s);
-    const bool deleting = session.gModo == 3;
     setWindowTitle(deleting ? u"Eliminar Formularios"_s : u"Modificar Formularios"_s);
 
-    model_ = new DeclarationListModel(listOf(session), this);
+    model_ = new DeclarationListModel(sent ? DeclarationList::Sent : DeclarationList::InPreparation, this);
     const DeclarationListParts parts =
-        buildDeclarationList(this, session.gEnviadas ? u"Declaraciones Enviadas"_s : u"Declaraciones"_s,
+        buildDeclarationList(this, sent ? u"Declaraciones Enviadas"_s : u"Declaraciones"_s,
                              deleting ? u"Seleccione la Declaración que desea eliminar :"_s
                                       : u"Seleccione la Declaración que desea modificar :"_s,
                              model_, deleting ? u"&Eliminar"_s : u"&Modificar"_s);
@@ -44,12 +37,12 @@ FrmModFor::FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar*
 
     reload();
     fitDeclarationColumns(grid_);
-    resize(session.gEnviadas ? 880 : 620, 360);
+    resize(sent ? 880 : 620, 360);
     grid_->setFocus();
 }
 
 void FrmModFor::reload() {
-    model_->setRows(declarationRows(session_.db(), sessionFilter(session_, listOf(session_))));
+    model_->setRows(declarationRows(session_.db(), sessionFilter(session_, model_->list())));
     if (model_->rowCount() > 0)
         grid_->setCurrentRow(0);
 }
@@ -65,9 +58,8 @@ void FrmModFor::act() {
         return;
     const DeclarationRow row = *chosen;
     const DeclarationList list = model_->list();
-    selectDeclaration(session_, row, list);
 
-    if (session_.gModo == 3) {
+    if (deleting_) {
         MessageSink& sink = session_.sink;
         if (sink.ask(u"Se eliminarán todos los registros de la declaración "_s, u"Eliminar Formulario"_s,
                      MsgButtons::OkCancel, MsgAnswer::Cancel, MsgIcon::Exclamation) != MsgAnswer::Ok)
@@ -81,7 +73,9 @@ void FrmModFor::act() {
     }
 
     WaitCursor wait;
-    showModal(windows_.createDeclarationWindow(session_, this), &wait);
+    showModal(
+        windows_.createDeclarationWindow(session_, OpenRequest::existing(declarationKey(row, list)), this),
+        &wait);
     // The declaration may have been saved with another status meanwhile.
     const int current = grid_->currentRow();
     reload();

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-
 namespace zem {
 
 struct Session;
@@ -11,12 +10,12 @@ class DeclarationListModel;
 class WindowFactory;
 class ZemStatBar;
 
-// The list of declarations to modify or delete (gModo 2 or 3): those in preparation, or the sent ones when
-// gEnviadas is set (delete only).
+// The list of declarations to modify or delete: those in preparation, or the sent ones (delete only).
 class FrmModFor : public QDialog {
     Q_OBJECT
 public:
-    FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar* statusBar,
+    // deleting: the list deletes (else it opens the chosen declaration); sent: the list of sent declarations.
+    FrmModFor(Session& session, const WindowFactory& windows, ZemStatBar* statusBar, bool deleting, bool sent,
               QWidget* parent = nullptr);
 
     DeclarationGrid* grid() const { return grid_; }
@@ -33,6 +32,7 @@ private:
     Session& session_;
     const WindowFactory& windows_;
     ZemStatBar* statusBar_;
+    bool deleting_;
     DeclarationListModel* model_;
     DeclarationGrid* grid_;
 };

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "declaration/Opening.h"
 #include "shell/ShellTexts.h"
 #include "shell/ui/FrmAbrirEnv.h"
 #include "shell/ui/FrmAcercade.h"
@@ -164,25 +165,26 @@ void MDIFrm::clickToolbarButton(int index) {
 }
 
 void MDIFrm::run(Command command, CommandSource source) {
-    const CommandAction action = applyCommand(session_, command, source);
+    const CommandAction action = applyCommand(command, source);
     if (action.closeChildren)
         closeActiveChildren();
     WaitCursor wait(action.hourglass);
     switch (action.window) {
         case ShellWindow::Declaration:
-            showModal(windows_.createDeclarationWindow(session_, this), &wait);
+            showModal(windows_.createDeclarationWindow(session_, OpenRequest::newDeclaration(), this), &wait);
             break;
         case ShellWindow::ModFor:
-            showModal(new FrmModFor(session_, windows_, statusBar_, this), &wait);
+            showModal(new FrmModFor(session_, windows_, statusBar_, action.modo == 3, action.enviadas, this),
+                      &wait);
             break;
         case ShellWindow::Print:
-            showModal(windows_.createPrintDialog(session_, this), &wait);
+            showModal(windows_.createPrintDialog(session_, action.enviadas, this), &wait);
             break;
         case ShellWindow::AbrirEnv:
             showModal(new FrmAbrirEnv(session_, windows_, statusBar_, this), &wait);
             break;
         case ShellWindow::Bancos:
-            showModal(new FrmBancos(session_, this), &wait);
+            showModal(new FrmBancos(session_, action.consulta, this), &wait);
             break;
         case ShellWindow::Acercade:
             showModal(new FrmAcercade(this), &wait);

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "declaration/FormCaption.h"
-#include "startup/Session.h"
+#include "declaration/Opening.h"
 
 namespace zem {
 
@@ -27,22 +27,23 @@ void fill(QDialog* dialog, const QString& text) {
 
 }  // namespace
 
-PlaceholderFrm0478::PlaceholderFrm0478(Session& s, QWidget* parent) : QDialog(parent) {
+PlaceholderFrm0478::PlaceholderFrm0478(const OpenRequest& request, QWidget* parent) : QDialog(parent) {
     setObjectName(u"Frm0478"_s);
     setWindowTitle(QString::fromUtf16(kFormCaption));
     QString text;
-    if (s.gModo == 1)
+    if (request.mode == OpenMode::New)
         text = u"Nueva declaración."_s;
-    else if (s.gRegistrar)
-        text = u"Declaración enviada del RUC "_s + s.gRUC + u", correlativo "_s + s.gCorrel + u'.';
+    else if (request.mode == OpenMode::Sent)
+        text = u"Declaración enviada del RUC "_s + request.key.ruc + u", correlativo "_s +
+               request.key.correl + u'.';
     else
-        text = u"Declaración del RUC "_s + s.gRUC + u" - "_s + s.gNombre.trimmed() + u'.';
+        text = u"Declaración del RUC "_s + request.key.ruc + u'.';
     fill(this, text + u"\n\nLa ventana de la declaración aún no está disponible en esta versión."_s);
 }
 
-PlaceholderFrmImprimir::PlaceholderFrmImprimir(Session& s, QWidget* parent) : QDialog(parent) {
+PlaceholderFrmImprimir::PlaceholderFrmImprimir(bool sent, QWidget* parent) : QDialog(parent) {
     setObjectName(u"frmImprimir"_s);
-    setWindowTitle(s.gEnviadas ? u"Imprimir Formularios enviados"_s : u"Imprimir "_s);
+    setWindowTitle(sent ? u"Imprimir Formularios enviados"_s : u"Imprimir "_s);
     fill(this, u"La impresión aún no está disponible en esta versión."_s);
 }
 

@@ -4,20 +4,20 @@
 
 namespace zem {
 
-struct Session;
+struct OpenRequest;
 
 // Stand-ins for the declaration window and the print dialog until they are built: an empty window with the
 // real caption and object name, which says which declaration it was opened for.
 class PlaceholderFrm0478 : public QDialog {
     Q_OBJECT
 public:
-    PlaceholderFrm0478(Session& session, QWidget* parent = nullptr);
+    PlaceholderFrm0478(const OpenRequest& request, QWidget* parent = nullptr);
 };
 
 class PlaceholderFrmImprimir : public QDialog {
     Q_OBJECT
 public:
-    PlaceholderFrmImprimir(Session& session, QWidget* parent = nullptr);
+    PlaceholderFrmImprimir(bool sent, QWidget* parent = nullptr);
 };
 
 }  // namespace zem

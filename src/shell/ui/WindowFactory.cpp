@@ -6,16 +6,17 @@
 
 namespace zem {
 
-QDialog* WindowFactory::createDeclarationWindow(Session& session, QWidget* parent) const {
+QDialog* WindowFactory::createDeclarationWindow(Session& session, const OpenRequest& request,
+                                                QWidget* parent) const {
     if (declaration_)
-        return declaration_(session, parent);
-    return new PlaceholderFrm0478(session, parent);
+        return declaration_(session, request, parent);
+    return new PlaceholderFrm0478(request, parent);
 }
 
-QDialog* WindowFactory::createPrintDialog(Session& session, QWidget* parent) const {
+QDialog* WindowFactory::createPrintDialog(Session& session, bool sent, QWidget* parent) const {
     if (print_)
-        return print_(session, parent);
-    return new PlaceholderFrmImprimir(session, parent);
+        return print_(session, sent, parent);
+    return new PlaceholderFrmImprimir(sent, parent);
 }
 
 }  // namespace zem

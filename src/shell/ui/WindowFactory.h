@@ -7,6 +7,7 @@ class QWidget;
 
 namespace zem {
 
+struct OpenRequest;
 struct Session;
 
 // The one place where the shell gets the windows other parts of the module provide: the declaration window
@@ -14,19 +15,21 @@ struct Session;
 // registered a stand-in with the right caption opens, so every road from the menus works.
 class WindowFactory {
 public:
-    // Creates the window for the session's command values (gModo, gEnviadas, gRegistrar and the selected
-    // declaration); the shell shows it modal and deletes it when it closes.
-    using Maker = std::function<QDialog*(Session&, QWidget* parent)>;
+    // Creates the declaration window for the declaration the request names; the shell shows it modal and
+    // deletes it when it closes.
+    using Maker = std::function<QDialog*(Session&, const OpenRequest&, QWidget* parent)>;
+    // Creates the print dialog for the declarations in preparation, or for the sent ones.
+    using PrintMaker = std::function<QDialog*(Session&, bool sent, QWidget* parent)>;
 
     void setDeclarationWindow(Maker maker) { declaration_ = std::move(maker); }
-    void setPrintDialog(Maker maker) { print_ = std::move(maker); }
+    void setPrintDialog(PrintMaker maker) { print_ = std::move(maker); }
 
-    QDialog* createDeclarationWindow(Session& session, QWidget* parent) const;
-    QDialog* createPrintDialog(Session& session, QWidget* parent) const;
+    QDialog* createDeclarationWindow(Session& session, const OpenRequest& request, QWidget* parent) const;
+    QDialog* createPrintDialog(Session& session, bool sent, QWidget* parent) const;
 
 private:
     Maker declaration_;
-    Maker print_;
+    PrintMaker print_;
 };
 
 }  // namespace zem

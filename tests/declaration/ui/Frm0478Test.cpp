@@ -34,12 +34,11 @@ struct Fixture {
             "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, "
             "'CONTADOR')"_s,
             {kRuc});
-        env.session.gModo = 1;
     }
 
     // A window shown and active, so that the focus moves as the user moves it.
-    std::unique_ptr<Frm0478> window() {
-        auto w = std::make_unique<Frm0478>(env.session, feeders);
+    std::unique_ptr<Frm0478> window(const OpenRequest& request = OpenRequest::newDeclaration()) {
+        auto w = std::make_unique<Frm0478>(env.session, feeders, request);
         w->show();
         QApplication::setActiveWindow(w.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -284,9 +283,9 @@ TEST(Frm0478, ATypedDeclarationSavedClosedAndReopenedShowsTheSameValuesOptionsAn
         EXPECT_TRUE(f.env.sink.messages().isEmpty());  // saved: nothing to ask
         EXPECT_FALSE(w->isVisible());
     }
-    f.env.session.gModo = 2;
-    f.env.session.gRUC = kRuc;
-    auto w = f.window();
+    DeclarationKey stored;
+    stored.ruc = kRuc;
+    auto w = f.window(OpenRequest::existing(stored));
     for (auto it = typed.cbegin(); it != typed.cend(); ++it)
         EXPECT_EQ(shown(*w, it.key()), it.value()) << it.key();
     EXPECT_EQ(shown(*w, 118), u"2,500"_s);
