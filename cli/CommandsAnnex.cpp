@@ -6,16 +6,13 @@
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "DeclarationOpening.h"
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
 #include "data/Documents.h"
 #include "data/Format.h"
-#include "declaration/Declaration.h"
-#include "declaration/Rules.h"
-#include "declaration/Store.h"
-#include "declaration/StoredDeclaration.h"
-#include "declaration/Validation.h"
+#include "declaration/FormSession.h"
 
 namespace zem::cli {
 
@@ -28,59 +25,24 @@ int refuse(const QString& message) {
     return kRefused;
 }
 
-// The declaration of one taxpayer, opened with its rules, validation and store.
-struct AnnexDeclaration {
-    explicit AnnexDeclaration(Session& s)
-        : rules(declaration, s.gUIT), validation(s, declaration, rules), store(s, declaration) {}
-    Declaration declaration;
-    Rules rules;
-    Validation validation;
-    DeclarationStore store;
-};
-
 // Opens the taxpayer's declaration in preparation (a new one when it does not exist and mayStart): its
-// working tables then hold its register rows. False, with the reason on standard error, otherwise.
-bool openDeclaration(CliSession& cli, const QString& ruc, AnnexDeclaration& od, bool mayStart) {
-    if (!cli.open())
-        return false;
-    Session& s = cli.session;
-    if (Val(s.gUIT) <= 0) {
-        printError(u"El catálogo de parámetros no tiene la UIT del ejercicio "_s + s.gAnio + u'.');
-        return false;
-    }
-    const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
-    QSqlQuery rows = s.db().select(q.sql, q.params);
-    bool visible = false;
-    while (!visible && rows.next())
-        visible = rows.value(u"doc_id_d"_s).toString().trimmed() == ruc;
-    if (!visible) {
-        printError(u"El RUC "_s + ruc +
-                   u" no está registrado como contribuyente de la declaración 0482 del usuario "_s +
-                   s.usuario() + u'.');
-        return false;
-    }
+// working tables then hold its register rows. Nothing, with the reason on standard error, otherwise.
+std::unique_ptr<FormSession> openTaxpayer(CliSession& cli, const QString& ruc, bool mayStart) {
+    if (!cli.open() || !taxpayerVisible(cli, ruc))
+        return nullptr;
+    auto form = std::make_unique<FormSession>(cli.session);
     DeclarationKey key;
     key.ruc = ruc;
-    bool opened = false;
-    if (declarationExists(s.db(), key)) {
-        opened = od.store.open(key);
-    } else if (!mayStart) {
-        printError(u"No existe la declaración del RUC "_s + ruc + u'.');
-        return false;
-    } else {
-        opened = od.store.startNew();
-        od.declaration.setRuc(ruc);
-        od.store.CargaNombre();
-    }
-    cli.sink.flushToStderr();
-    return opened;
+    if (!openDeclaration(cli, *form, key, mayStart))
+        return nullptr;
+    return form;
 }
 
 // The register of a box given on the command line; nullptr, with the reason, when the box has none.
-std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, AnnexDeclaration& od, const QString& word) {
+std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, FormSession& form, const QString& word) {
     bool numeric = false;
     const int box = word.toInt(&numeric);
-    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, od.rules, box) : nullptr;
+    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, form.rules(), box) : nullptr;
     if (!r) {
         QStringList boxes;
         for (int b : registerBoxes())
@@ -93,15 +55,15 @@ std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, AnnexDeclaration& od,
 }
 
 // The register has changed: its box and the chain follow, and the declaration is saved as "save" saves it.
-int leaveAndSave(CliSession& cli, AnnexDeclaration& od, AnnexRegister& r) {
-    if (!r.leave() || !od.store.GrabarForm(od.validation)) {
+int leaveAndSave(CliSession& cli, FormSession& form, AnnexRegister& r) {
+    if (!r.leave() || !form.save()) {
         cli.sink.flushToStderr();
         return kRefused;
     }
     const QString message = cli.sink.lastText();
     cli.sink.flushToStderr(true);
     printLine(message);
-    return od.validation.inconsistent() ? kFinding : kOk;
+    return form.validation().inconsistent() ? kFinding : kOk;
 }
 
 int annexList(const QStringList& words) {
@@ -118,17 +80,18 @@ int annexList(const QStringList& words) {
     if (const auto done = readCommand(command, words, &a))
         return *done;
     CliSession cli;
-    AnnexDeclaration od(cli.session);
-    if (!openDeclaration(cli, a.positional[0].trimmed(), od, false))
+    const std::unique_ptr<FormSession> opened = openTaxpayer(cli, a.positional[0].trimmed(), false);
+    if (!opened)
         return kRefused;
+    FormSession& form = *opened;
     std::vector<std::unique_ptr<AnnexRegister>> registers;
     if (a.positional.size() > 1) {
-        registers.push_back(registerOf(cli, od, a.positional[1].trimmed()));
+        registers.push_back(registerOf(cli, form, a.positional[1].trimmed()));
         if (!registers.front())
             return kRefused;
     } else {
         for (int box : registerBoxes())
-            registers.push_back(openRegister(cli.session, od.rules, box));
+            registers.push_back(openRegister(cli.session, form.rules(), box));
     }
     cli.sink.flushToStderr();
     QJsonArray json;
@@ -245,10 +208,11 @@ int annexAdd(const QStringList& words) {
         assigned.insert(column, w.mid(eq + 1));
     }
     CliSession cli;
-    AnnexDeclaration od(cli.session);
-    if (!openDeclaration(cli, a.positional[0].trimmed(), od, true))
+    const std::unique_ptr<FormSession> opened = openTaxpayer(cli, a.positional[0].trimmed(), true);
+    if (!opened)
         return kRefused;
-    const std::unique_ptr<AnnexRegister> r = registerOf(cli, od, a.positional[1].trimmed());
+    FormSession& form = *opened;
+    const std::unique_ptr<AnnexRegister> r = registerOf(cli, form, a.positional[1].trimmed());
     if (!r)
         return kRefused;
     std::unique_ptr<AnnexEntry> entry = r->newEntry();
@@ -301,7 +265,7 @@ int annexAdd(const QStringList& words) {
         return kRefused;
     }
     cli.sink.clear();  // the register's own confirmation: the save's message says it all
-    return leaveAndSave(cli, od, *r);
+    return leaveAndSave(cli, form, *r);
 }
 
 int annexDelete(const QStringList& words) {
@@ -317,10 +281,11 @@ int annexDelete(const QStringList& words) {
     if (const auto done = readCommand(command, words, &a))
         return *done;
     CliSession cli;
-    AnnexDeclaration od(cli.session);
-    if (!openDeclaration(cli, a.positional[0].trimmed(), od, false))
+    const std::unique_ptr<FormSession> opened = openTaxpayer(cli, a.positional[0].trimmed(), false);
+    if (!opened)
         return kRefused;
-    const std::unique_ptr<AnnexRegister> r = registerOf(cli, od, a.positional[1].trimmed());
+    FormSession& form = *opened;
+    const std::unique_ptr<AnnexRegister> r = registerOf(cli, form, a.positional[1].trimmed());
     if (!r)
         return kRefused;
     bool numeric = false;
@@ -332,7 +297,7 @@ int annexDelete(const QStringList& words) {
         cli.sink.flushToStderr();
         return kRefused;
     }
-    return leaveAndSave(cli, od, *r);
+    return leaveAndSave(cli, form, *r);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "DeclarationOpening.h"
 #include "data/Documents.h"
 #include "data/Format.h"
 #include "declaration/BoxTable.h"
@@ -16,7 +17,6 @@
 #include "declaration/StoredDeclaration.h"
 #include "declaration/Validation.h"
 #include "shell/DeclarationLists.h"
-#include "shell/Registration.h"
 #include "shell/SendCommand.h"
 
 namespace zem::cli {
@@ -73,26 +73,6 @@ QList<QPair<QString, QString>> shownBoxes(const Declaration& d) {
     return out;
 }
 
-// The RUC must be well formed (as the launcher checks it) and a declarant of this form that the current user
-// may see.
-bool taxpayerVisible(CliSession& cli, const QString& ruc) {
-    if (const QString fault = rucFault(ruc); !fault.isEmpty()) {
-        printError(fault + u": "_s + ruc.left(40));
-        return false;
-    }
-    Session& s = cli.session;
-    const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
-    QSqlQuery rows = s.db().select(q.sql, q.params);
-    while (rows.next()) {
-        if (rows.value(u"doc_id_d"_s).toString().trimmed() == ruc)
-            return true;
-    }
-    printError(u"El RUC "_s + ruc +
-               u" no está registrado como contribuyente de la declaración 0482 del usuario "_s + s.usuario() +
-               u'.');
-    return false;
-}
-
 // Opens the session for a command on one taxpayer's declaration: the RUC must be visible to the user.
 bool openFor(CliSession& cli, const Arguments& a, QString* ruc) {
     *ruc = a.positional.value(0).trimmed();
@@ -138,18 +118,6 @@ bool setAll(FormSession& form, const Assignments& assignments) {
         }
     }
     return true;
-}
-
-// Opens the declaration of the RUC as the declaration window opens it: the stored one (or the sent one with
-// --correl), or a new one for that taxpayer.
-bool openForm(CliSession& cli, FormSession& form, const DeclarationKey& key) {
-    const OpenRequest request =
-        key.sent ? OpenRequest::sentCopy(key, QString())
-                 : (declarationExists(cli.session.db(), key) ? OpenRequest::existing(key)
-                                                             : OpenRequest::newDeclaration(key.ruc));
-    const bool opened = form.open(request);
-    cli.sink.flushToStderr();
-    return opened;
 }
 
 }  // namespace
@@ -221,7 +189,7 @@ int cmdSave(const QStringList& words) {
         return kRefused;
 
     FormSession form(cli.session);
-    if (!openForm(cli, form, keyFor(ruc, a)))
+    if (!openDeclaration(cli, form, keyFor(ruc, a), true))
         return kRefused;
     // The command line is the user's own confirmation of every answer it gives.
     form.editor().setConfirmed(true);
@@ -309,7 +277,7 @@ int cmdValidate(const QStringList& words) {
 
     FormSession form(cli.session);
     form.validation().setReportViewer([](const QString&) {});
-    if (!openForm(cli, form, key))
+    if (!openDeclaration(cli, form, key, false))
         return kRefused;
     const bool consistent = form.validate();
     cli.sink.flushToStderr();

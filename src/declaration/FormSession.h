@@ -29,6 +29,7 @@ class FormSession : public QObject {
     Q_OBJECT
 
 public:
+    // The session's database must be open: the grids work on its connection.
     explicit FormSession(Session& session, QObject* parent = nullptr);
     ~FormSession() override;
 

@@ -103,12 +103,11 @@ TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSu
         u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
         "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
         {kRuc});
-    env.session.gModo = 1;
     FeederRegistry feeders;
     registerAnnexWindows(feeders);
     QList<QStringList> rows;
     {
-        Frm0478 w(env.session, feeders);
+        Frm0478 w(env.session, feeders, OpenRequest::newDeclaration());
         w.show();
         auto* ruc = child<QComboBox>(w, u"CmbRuc"_s);
         ruc->setCurrentIndex(ruc->findData(kRuc));
@@ -175,9 +174,9 @@ TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSu
         ASSERT_EQ(env.db().scalar(u"SELECT count(*) FROM cab"_s).toInt(), 1)
             << env.sink.texts().join(u'\n').toStdString();
     }
-    env.session.gModo = 2;
-    env.session.gRUC = kRuc;
-    Frm0478 again(env.session, feeders);
+    DeclarationKey stored;
+    stored.ruc = kRuc;
+    Frm0478 again(env.session, feeders, OpenRequest::existing(stored));
     again.show();
     EXPECT_EQ(again.TxtValor(133)->text(), u"(800)"_s);
     EXPECT_EQ(again.TxtValor(100)->text(), u"6,667"_s);

@@ -45,7 +45,8 @@ public:
         return true;
     }
 
-    // Runs SQL on the installation's database from outside the tool; the rows of a query, each column as text.
+    // Runs SQL on the installation's database from outside the tool; the rows of a query, each column as
+    // text.
     QList<QStringList> sql(const QString& statement) const {
         QList<QStringList> rows;
         const QString name = QUuid::createUuid().toString();
