@@ -226,7 +226,7 @@ int annexAdd(const QStringList& words) {
             return kRefused;
         }
         cli.sink.clear();  // the register's own confirmation: the save's message says it all
-        return leaveAndSave(cli, od, *r);
+        return leaveAndSave(cli, form, *r);
     }
     // A header with its lines: the header's columns name the payer; an existing payer (same key) gets the
     // line.

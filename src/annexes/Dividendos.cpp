@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "data/Format.h"
+#include "declaration/Rules.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
 #include "startup/Utility.h"
@@ -106,7 +107,7 @@ QString DividendosEntry::storedValue(const QString& column) const {
 
 bool DividendosEntry::closeRequested() {
     Session& s = owner().session();
-    if (!owner().isModified() || s.gEnviadas)
+    if (!owner().isModified() || owner().rules().declaration().isSent())
         return true;
     switch (s.sink.ask(u"La información ha sido modificada. ¿Desea guardar los cambios?"_s,
                        u"Confirma Salir"_s, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {

@@ -278,7 +278,8 @@ bool RetCabEntry::deleteLine(int row) {
 
 bool RetCabEntry::leave() {
     Session& s = ret_.session();
-    if (s.gEnviadas)
+    // A sent declaration is only looked at: nothing to keep or throw away.
+    if (ret_.rules().declaration().isSent())
         return true;
     if (lines_->count() == 0 && stored()) {
         if (s.sink.ask(
