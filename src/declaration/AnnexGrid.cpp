@@ -1,6 +1,7 @@
 // One grid of the declaration window over a working table.
 #include "data/Documents.h"
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/AnnexGrids.h"
 #include "startup/Database.h"
 
@@ -36,9 +37,9 @@ QString AnnexGrid::shownText(int row, const Column& column) const {
         case Shown::Text:
             return v;
         case Shown::Amount:
-            return v.isEmpty() ? v : Format(Val(v), u"###,###,###,##0"_s);
+            return v.isEmpty() ? v : Format(Val(v), masks::kAmount);
         case Shown::Decimals:
-            return v.isEmpty() ? v : Format(Val(v), u"###,###,###,##0.00"_s);
+            return v.isEmpty() ? v : Format(Val(v), masks::kTwoDecimalsFixed);
         case Shown::DocumentType: {
             auto it = typeNames_.find(v);
             if (it == typeNames_.end())

@@ -2,6 +2,7 @@
 #include "declaration/AnnexGrids.h"
 
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/Declaration.h"
 #include "declaration/FormCaption.h"
 #include "declaration/Rules.h"
@@ -17,8 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Shown = AnnexGrid::Shown;
-
-const QString kWhole = u"###,###,###,##0"_s;
 
 QString caption() {
     return QString::fromUtf16(kFormCaption);
@@ -117,12 +116,12 @@ void AnnexGrids::setSummary(AnnexGridKind kind, const QString& count, const QStr
 void AnnexGrids::Cuenta_y_Suma_Dividendos() {
     Db& db = session_.db();
     const double distributed = Val(Suma_Retencion(db, u"mto_distribuido"_s, u"TMP_F0476DIVID"_s));
-    withheld_ = Format(Val(Suma_Retencion(db, u"mto_retenido"_s, u"TMP_F0476DIVID"_s)), kWhole);
+    withheld_ = Format(Val(Suma_Retencion(db, u"mto_retenido"_s, u"TMP_F0476DIVID"_s)), masks::kAmount);
     // Box 118 is the total of the dividends received: empty when there is none, shown like every amount.
-    declaration_.setText(118, Rules::formaText(118, Format(distributed, u"##########"_s)));
+    declaration_.setText(118, Rules::formaText(118, Format(distributed, masks::kDigits)));
     setSummary(AnnexGridKind::Dividends,
                u"Cantidad de Retenciones: "_s + QString::number(grid(AnnexGridKind::Dividends).count()),
-               Format(distributed, kWhole));
+               Format(distributed, masks::kAmount));
 }
 
 void AnnexGrids::Cuenta_y_Suma_Extranjero() {
@@ -130,7 +129,7 @@ void AnnexGrids::Cuenta_y_Suma_Extranjero() {
     setSummary(
         AnnexGridKind::ForeignInvestments,
         u"Cantidad de registros: "_s + QString::number(grid(AnnexGridKind::ForeignInvestments).count()),
-        Format(total, kWhole));
+        Format(total, masks::kAmount));
 }
 
 void AnnexGrids::Cuenta_y_Suma_Fideicomiso0480() {
@@ -138,7 +137,7 @@ void AnnexGrids::Cuenta_y_Suma_Fideicomiso0480() {
     const QString count = u"Cantidad de registros: "_s + QString::number(grid(AnnexGridKind::Trusts).count());
     // Box 553 keeps the count caption of the trusts with the declaration.
     declaration_.setText(553, count);
-    setSummary(AnnexGridKind::Trusts, count, Format(total, u"###,###,###,##0.#0"_s));
+    setSummary(AnnexGridKind::Trusts, count, Format(total, masks::kTwoDecimals));
 }
 
 void AnnexGrids::Cuenta_condomino() {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/Declaration.h"
 #include "declaration/Rules.h"
 #include "startup/MessageSink.h"
@@ -11,12 +12,7 @@ namespace zem {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kWholeNumber = u"#########0"_s;
-const QString kShown = u"#,###,###,##0"_s;
-
-}  // namespace
+namespace {}  // namespace
 
 BoxAssistant::BoxAssistant(AssistantKind kind, Rules& rules, MessageSink& sink, QObject* parent)
     : QObject(parent), def_(assistantDef(kind)), rules_(rules), d_(rules.declaration()), sink_(sink) {
@@ -49,7 +45,7 @@ bool BoxAssistant::lineEmpty(int index) const {
 
 double BoxAssistant::lineValue(int index) const {
     // Read as a whole number, whatever separators the field shows.
-    return Val(Format(lines_[index].trimmed(), kWholeNumber));
+    return Val(Format(lines_[index].trimmed(), masks::kBoxEdit));
 }
 
 double BoxAssistant::totalValue() const {
@@ -66,8 +62,8 @@ void BoxAssistant::updateTotal() {
     QString total;
     if (anyFilled) {
         const double value = totalValue();
-        total = value < 0 && def_.negativeInParentheses ? Format(std::fabs(value), u"(#,###,###,##0)"_s)
-                                                        : Format(value, kShown);
+        total = value < 0 && def_.negativeInParentheses ? Format(std::fabs(value), masks::kNegative)
+                                                        : Format(value, masks::kBoxShown);
     }
     if (total == total_)
         return;
@@ -83,7 +79,7 @@ void BoxAssistant::writeLines() {
     // Each box receives its line as the field shows it once left: whole units with separators.
     for (int i = 0; i < lines_.size(); ++i) {
         const QString text = lines_[i].trimmed();
-        write(def_.lines[i].box, text.isEmpty() ? QString() : Format(text, kShown));
+        write(def_.lines[i].box, text.isEmpty() ? QString() : Format(text, masks::kBoxShown));
     }
 }
 
@@ -146,7 +142,7 @@ bool BoxAssistant::acceptGains() {
     if (lineValue(0) < lineValue(1)) {
         // A capital loss: no gain, and the loss goes to 523 as a deduction.
         write(520, u"0"_s);
-        write(523, Format(std::fabs(totalValue()), u"(###,####,##0)"_s));
+        write(523, Format(std::fabs(totalValue()), masks::kNegative));
     } else {
         write(520, total_);
         write(523, QString());

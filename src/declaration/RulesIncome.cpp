@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/Rules.h"
 
 // The income side of the form: first, second, fourth and fifth category, the net global income, the
@@ -138,11 +139,11 @@ void Rules::Calcular115() {
     const double losses = Vale(562) + Vale(526) + Vale(527) + Vale(555);
     if (!d_->displayFormat()) {
         // The box is being edited: it shows the plain sum.
-        putText(115, Format(losses, u"###########0"_s));
+        putText(115, Format(losses, masks::kPlainWhole));
     } else if (losses <= 0) {
         empty(115);
     } else {
-        putText(115, Format(losses, u"(###,###,###,##0)"_s));
+        putText(115, Format(losses, masks::kNegative));
     }
 }
 
@@ -187,8 +188,7 @@ void Rules::Calcular_Patrimonial() {
     }
     if (!anyFilled)
         return d_->setPatrimonialTotal(QString());
-    d_->setPatrimonialTotal(total < 0 ? Format(total, u"##############0"_s)
-                                      : Format(total, u"###,###,###,##0"_s));
+    d_->setPatrimonialTotal(total < 0 ? Format(total, masks::kWhole) : Format(total, masks::kAmount));
 }
 
 }  // namespace zem

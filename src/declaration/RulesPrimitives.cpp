@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/BoxTable.h"
 #include "declaration/Rules.h"
 
@@ -63,7 +64,7 @@ double Rules::Vale(int box) const {
     const QString text = d_->text(box);
     if (text.trimmed().isEmpty())
         return 0;
-    const double value = Val(Format(text, u"##############0"_s));
+    const double value = Val(Format(text, masks::kWhole));
     return isAbsoluteBox(box) ? std::fabs(value) : value;
 }
 
@@ -74,10 +75,10 @@ QString Rules::formaText(int box, const QString& text) {
     if (!IsNumeric(text))
         return {};
     if (box == 173)
-        return Format(text, u"##0.#000"_s);
+        return Format(text, masks::kRate);
     if (Val(text) < 0)
-        return Format(std::fabs(Val(text)), u"(###,###,###,##0)"_s);
-    return Format(text, u"###,###,###,##0"_s);
+        return Format(std::fabs(Val(text)), masks::kNegative);
+    return Format(text, masks::kAmount);
 }
 
 void Rules::Forma(int box) {
@@ -94,8 +95,7 @@ bool Rules::allEmpty(std::initializer_list<int> boxes) const {
 
 void Rules::put(int box, double value) {
     // The rule's exact result, shown as Forma shows it (and so rounded half away from zero).
-    const QString text =
-        value < 0 ? Format(-value, u"(###,###,###,##0)"_s) : Format(value, u"###,###,###,##0"_s);
+    const QString text = value < 0 ? Format(-value, masks::kNegative) : Format(value, masks::kAmount);
     d_->setText(box, text);
 }
 
@@ -137,12 +137,12 @@ void Rules::leaveBox(int box) {
 
 QString Rules::caption507() const {
     return u"Deducción (20% del monto consignado en la casilla 107 - Máximo S/ "_s +
-           Format(24 * uit(), u"###,##0"_s) + u')';
+           Format(24 * uit(), masks::kCaptionAmount) + u')';
 }
 
 QString Rules::printedCaption507() const {
     return u"Deducción  (20% del monto consignado en la casilla 107- Máximo S/. "_s +
-           Format(24 * uit(), u"###,##0"_s) + u')';
+           Format(24 * uit(), masks::kCaptionAmount) + u')';
 }
 
 }  // namespace zem

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/Rules.h"
 
 // The tax by the scale (120), the credits without refund (516), the balance (141/142) with the use of a
@@ -76,7 +77,7 @@ QString Rules::Calcular122() const {
     // The share of the tax that falls on the foreign income.
     const double limit = std::fabs(Vale(120)) * std::fabs(Vale(116)) /
                          (std::fabs(Vale(113)) + std::fabs(Vale(115)) + std::fabs(Vale(511)));
-    return Format(limit, u"############"_s);
+    return Format(limit, masks::kDigits);
 }
 
 void Rules::CalcularImporteTotal() {

@@ -1,4 +1,5 @@
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "declaration/Declaration.h"
 #include "declaration/Rules.h"
 #include "declaration/ValidationFindings.h"
@@ -14,13 +15,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString amount(double value) {
-    return Format(value, u"###,###,###,##0"_s);
+    return Format(value, masks::kAmount);
 }
 
 // A percentage limit as the message states it: a whole amount with its separators, a fractional one with its
 // decimals. Rounded to whole units, 20 % of 16,203 would read 3,241, an amount that itself fails the check.
 QString limitText(double value) {
-    QString text = Format(value, u"###,###,###,##0.#0"_s);
+    QString text = Format(value, masks::kTwoDecimals);
     while (text.endsWith(u'0') && text.contains(u'.'))
         text.chop(1);
     if (text.endsWith(u'.'))

@@ -9,6 +9,7 @@
 
 #include "data/Amounts.h"
 #include "data/Format.h"
+#include "data/Masks.h"
 #include "startup/MessageSink.h"
 #include "startup/Utility.h"
 
@@ -36,8 +37,8 @@ AmountField::AmountField(Kind kind, QWidget* parent) : QLineEdit(parent) {
 }
 
 void AmountField::configure(Kind kind, MessageSink* sink) {
-    editMask_ = u"#########0"_s;
-    displayMask_ = u"#,###,###,##0"_s;
+    editMask_ = masks::kBoxEdit;
+    displayMask_ = masks::kBoxShown;
     editMaxLength_ = 10;
     wholeUnits_ = true;
     fed_ = false;
@@ -48,7 +49,7 @@ void AmountField::configure(Kind kind, MessageSink* sink) {
         case Kind::Box:
             break;
         case Kind::NegativeBox:
-            displayMask_ = u"##,###,###,##0;(##,###,###,##0)"_s;
+            displayMask_ = masks::kBoxSigned;
             break;
         case Kind::AssistantBox:
             editMaxLength_ = 17;
@@ -56,8 +57,8 @@ void AmountField::configure(Kind kind, MessageSink* sink) {
             break;
         case Kind::Annex:
             // Two decimals: the whole-unit masks would round the cents away.
-            editMask_ = u"#########0.#0"_s;
-            displayMask_ = u"#,###,###,##0.00"_s;
+            editMask_ = masks::kAnnexEdit;
+            displayMask_ = masks::kAnnexShown;
             // Room for an amount with too many digits to reach the check and its message, within the 15
             // digits a double holds exactly.
             editMaxLength_ = 15;

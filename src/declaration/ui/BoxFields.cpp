@@ -1,5 +1,7 @@
 #include "declaration/ui/BoxFields.h"
 
+#include "data/Masks.h"
+
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,8 +22,8 @@ bool isEnter(const QKeyEvent* event) {
 BoxAmountField::BoxAmountField(int box, bool fed, QWidget* parent)
     : AmountField(Kind::Box, parent), box_(box) {
     setObjectName(u"TxtValor"_s + QString::number(box));
-    setEditMask(u"###########0"_s);
-    setDisplayMask(u"###,###,###,##0;(###,###,###,##0)"_s);
+    setEditMask(masks::kPlainWhole);
+    setDisplayMask(masks::kAmountSigned);
     setEditMaxLength(12);
     setFed(fed);
 }
