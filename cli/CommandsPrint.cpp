@@ -5,7 +5,7 @@
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
-#include "data/Documents.h"
+#include "DeclarationOpening.h"
 #include "reports/PrintJob.h"
 #include "reports/ReportOutput.h"
 
@@ -44,16 +44,6 @@ bool readListings(const QString& text, QSet<QString>* listings) {
     return true;
 }
 
-bool taxpayerVisible(Session& s, const QString& ruc) {
-    const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
-    QSqlQuery rows = s.db().select(q.sql, q.params);
-    while (rows.next()) {
-        if (rows.value(u"doc_id_d"_s).toString().trimmed() == ruc)
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int cmdPrint(const QStringList& words) {
@@ -85,11 +75,8 @@ int cmdPrint(const QStringList& words) {
     Session& s = cli.session;
     DeclarationKey key;
     key.ruc = a.positional.value(0).trimmed();
-    if (!taxpayerVisible(s, key.ruc)) {
-        return refuse(u"El RUC "_s + key.ruc +
-                      u" no está registrado como contribuyente de la declaración 0482 del usuario "_s +
-                      s.usuario() + u'.');
-    }
+    if (!taxpayerVisible(cli, key.ruc))
+        return kRefused;
     if (a.options.contains(u"--correl"_s)) {
         key.sent = true;
         key.correl = a.option(u"--correl"_s).trimmed();
