@@ -12,19 +12,7 @@ namespace zem::reports {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void a4(QPrinter& printer) {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-}
-
-// Reads the report onto the printer; the printer's own failures reported as the print job reports them.
-bool draw(const QString& reportPath, QPrinter& printer, const PageRange& range, MessageSink& sink) {
-    PainterCanvas canvas(printer);
-    if (!pDesencripta(reportPath, ReadMode::Imprimir, canvas, range, sink))
-        return false;
+bool printed(const PainterCanvas& canvas, const QPrinter& printer, MessageSink& sink) {
     if (!canvas.ok() || printer.printerState() == QPrinter::Error) {
         reportPrintError(sink, kNoPrinter);
         return false;
@@ -40,7 +28,18 @@ bool draw(const QString& reportPath, QPrinter& printer, const PageRange& range, 
     return true;
 }
 
-}  // namespace
+void a4Sheet(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+}
+
+bool printReport(const QString& reportPath, QPrinter& printer, const PageRange& range, MessageSink& sink) {
+    PainterCanvas canvas(printer);
+    if (!pDesencripta(reportPath, ReadMode::Imprimir, canvas, range, sink))
+        return false;
+    return printed(canvas, printer, sink);
+}
 
 bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRange& range,
                  MessageSink& sink) {
@@ -58,8 +57,8 @@ bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRa
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
     printer.setCreator(QStringLiteral("zem0482"));
-    a4(printer);
-    if (!draw(reportPath, printer, range, sink))
+    a4Sheet(printer);
+    if (!printReport(reportPath, printer, range, sink))
         return false;
     if (!QFileInfo(pdfPath).isFile()) {
         reportPrintError(sink, kFileAccess, pdfPath);
@@ -76,8 +75,8 @@ bool reportToPrinter(const QString& reportPath, const QString& printerName, cons
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(printerName);
-    a4(printer);
-    return draw(reportPath, printer, range, sink);
+    a4Sheet(printer);
+    return printReport(reportPath, printer, range, sink);
 }
 
 }  // namespace zem::reports
