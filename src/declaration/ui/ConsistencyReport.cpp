@@ -41,7 +41,7 @@ FrmConsist::FrmConsist(const QString& caption, const QString& findings, QWidget*
     buttons->addStretch(1);
     print_ = new QPushButton(u"&Imprimir"_s, this);
     print_->setObjectName(u"cmdImprimir"_s);
-    print_->setEnabled(false);  // the printed report comes with the printing
+    print_->setEnabled(false);  // until the window is told how to print
     close_ = new QPushButton(u"&Aceptar"_s, this);
     close_->setObjectName(u"CmdGrabar"_s);
     close_->setDefault(true);
@@ -50,11 +50,22 @@ FrmConsist::FrmConsist(const QString& caption, const QString& findings, QWidget*
     layout->addLayout(buttons);
 
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(print_, &QPushButton::clicked, this, [this] {
+        if (printFindings_)
+            printFindings_(this);
+    });
     close_->setFocus();
 }
 
-void showConsistencyReport(QWidget* parent, const QString& caption, const QString& findings) {
+void FrmConsist::setPrint(PrintFindings print) {
+    printFindings_ = std::move(print);
+    print_->setEnabled(static_cast<bool>(printFindings_));
+}
+
+void showConsistencyReport(QWidget* parent, const QString& caption, const QString& findings,
+                           PrintFindings print) {
     FrmConsist window(caption, findings, parent);
+    window.setPrint(std::move(print));
     window.exec();
 }
 

@@ -16,6 +16,7 @@
 #include "declaration/ui/ConsistencyReport.h"
 #include "declaration/ui/FormaDePagoZEM.h"
 #include "declaration/ui/OptionButtons.h"
+#include "reports/ui/PrinterChoice.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
 #include "startup/Utility.h"
@@ -74,7 +75,10 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequ
     for (int k = 0; k < 4; ++k)
         showSummary(static_cast<AnnexGridKind>(k));
     form_.validation().setReportViewer([this](const QString&) {
-        showConsistencyReport(this, form_.caption(), form_.validation().findings().join(u'\n'));
+        const QStringList findings = form_.validation().findings();
+        showConsistencyReport(this, form_.caption(), findings.join(u'\n'), [this, findings](QWidget* window) {
+            reports::printFindings(window, findings, session_.clock.now(), session_.sink);
+        });
     });
     connect(tabs_, &QTabWidget::currentChanged, this, &Frm0478::onTabChanged);
     resize(1120, 780);

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     const zem::X11WindowEnumerator desktop;
     zem::SingleInstance instance;
     // The windows that feed the declaration's boxes and grids register here; the declaration window opens
-    // them through the registry. The print dialog registers here once it exists; until then a stand-in opens.
+    // them through the registry.
     zem::FeederRegistry feeders;
     zem::registerAssistants(feeders);
     zem::registerAnnexWindows(feeders);

@@ -41,10 +41,4 @@ PlaceholderFrm0478::PlaceholderFrm0478(const OpenRequest& request, QWidget* pare
     fill(this, text + u"\n\nLa ventana de la declaración aún no está disponible en esta versión."_s);
 }
 
-PlaceholderFrmImprimir::PlaceholderFrmImprimir(bool sent, QWidget* parent) : QDialog(parent) {
-    setObjectName(u"frmImprimir"_s);
-    setWindowTitle(sent ? u"Imprimir Formularios enviados"_s : u"Imprimir "_s);
-    fill(this, u"La impresión aún no está disponible en esta versión."_s);
-}
-
 }  // namespace zem

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "reports/ui/FrmImprimir.h"
 #include "shell/ui/PlaceholderWindows.h"
 
 namespace zem {
@@ -16,7 +17,7 @@ QDialog* WindowFactory::createDeclarationWindow(Session& session, const OpenRequ
 QDialog* WindowFactory::createPrintDialog(Session& session, bool sent, QWidget* parent) const {
     if (print_)
         return print_(session, sent, parent);
-    return new PlaceholderFrmImprimir(sent, parent);
+    return new reports::frmImprimir(session, sent, parent);
 }
 
 }  // namespace zem

@@ -11,8 +11,9 @@ struct OpenRequest;
 struct Session;
 
 // The one place where the shell gets the windows other parts of the module provide: the declaration window
-// Frm0478 and the print dialog frmImprimir. The module's start-up registers the real windows; until one is
-// registered a stand-in with the right caption opens, so every road from the menus works.
+// Frm0478 and the print dialog frmImprimir. The module's start-up registers the declaration window; until it
+// is registered a stand-in with the right caption opens, so every road from the menus works. The print dialog
+// is the real one unless another is registered.
 class WindowFactory {
 public:
     // Creates the declaration window for the declaration the request names; the shell shows it modal and
