@@ -59,20 +59,25 @@ QByteArrayView trimmed(QByteArrayView v) {
     return v;
 }
 
-// A numeric field read as the reader reads it: its leading decimal number, 0 without one; nothing when it
-// does not fit a 16-bit integer.
+// A numeric field read as the reader reads it: blanks, a sign, digits and one decimal point, rounded; 0
+// without a number; nothing when it does not fit a 16-bit integer.
 std::optional<int> number(QByteArrayView field) {
     qsizetype i = 0;
     while (i < field.size() && isBlank(field[i]))
         ++i;
-    const qsizetype start = i;
+    bool negative = false;
     if (i < field.size() && (field[i] == '-' || field[i] == '+'))
-        ++i;
-    while (i < field.size() && ((field[i] >= '0' && field[i] <= '9') || field[i] == '.'))
-        ++i;
-    bool ok = false;
-    double v = field.sliced(start, i - start).toDouble(&ok);
-    v = ok ? std::round(v) : 0;
+        negative = field[i++] == '-';
+    const auto digit = [&](qsizetype k) { return k < field.size() && field[k] >= '0' && field[k] <= '9'; };
+    double v = 0;
+    while (digit(i) && v < 1e9)
+        v = v * 10 + (field[i++] - '0');
+    if (i < field.size() && field[i] == '.') {
+        double scale = 0.1;
+        for (++i; digit(i); ++i, scale /= 10)
+            v += (field[i] - '0') * scale;
+    }
+    v = std::round(negative ? -v : v);
     if (v < -32768 || v > 32767)
         return std::nullopt;
     return static_cast<int>(v);

@@ -36,7 +36,11 @@ TEST(ReportPages, DrawsEachPageFromItsOwnLinesOnly) {
     writeLines(path, {u"<!nHojas!>4<!/nHojas!>"_s, u"pPos|400|300|uno|False|8|0|"_s,
                       u"<!Color!>&H000000FF&<!/Color!>"_s, u"pNuevaHoja"_s, u"pPos|400|300|dos|True|9|1|"_s,
                       u""_s, u"pPos|400|600|uno bis|False|8|0|"_s, u"ruido|1|2|"_s,
-                      u"pCuadro|100|100|200|200|1|"_s, u"pPosVerti|50|50|ÑA|False|8|1|"_s});
+                      u"pCuadro|100|100|200|200|1|"_s, u"pPosVerti|50|50|ÑA|False|8|1|"_s,
+                      // Read as the reader reads them: a number too large drops its line, and with it
+                      // page 5; blanks, signs and decimals are taken as the reader takes them.
+                      u"pPos|99999|300|fuera|False|8|5|"_s, u"pPos|1|2|corto|False|5|"_s,
+                      u" pPos |  +12.6.1|300|raro|False|8| 0.4|"_s});
     ReportPages pages;
     ASSERT_TRUE(pages.open(path, {}, env.sink));
     ASSERT_EQ(pages.count(), 2);
@@ -47,7 +51,8 @@ TEST(ReportPages, DrawsEachPageFromItsOwnLinesOnly) {
     ReportDocument first, second;
     ASSERT_TRUE(pages.draw(0, first));
     ASSERT_TRUE(pages.draw(1, second));
-    EXPECT_EQ(texts(first), (QStringList{u"uno"_s, u"uno bis"_s}));
+    EXPECT_EQ(texts(first), (QStringList{u"uno"_s, u"uno bis"_s, u"raro"_s}));
+    EXPECT_EQ(first.elements[2].x, 13);
     EXPECT_EQ(texts(second), (QStringList{u"dos"_s, QString(), u"ÑA"_s}));
     EXPECT_TRUE(second.elements[0].bold);
     EXPECT_EQ(second.elements[1].kind, ElementKind::Box);
