@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QUrl>
 
 #include "startup/MessageSink.h"
 #include "startup/Settings.h"
@@ -11,47 +12,76 @@ namespace zem {
 using namespace Qt::StringLiterals;
 
 Db::Db(QString connectionName, MessageSink& sink) : name_(std::move(connectionName)), sink_(sink) {
-    if (handle().driverName() == u"QPSQL") dialect_ = Dialect::Postgres;
+    if (handle().driverName() == u"QPSQL")
+        dialect_ = Dialect::Postgres;
 }
 
 Db::~Db() {
     {
         QSqlDatabase db = handle();
-        if (db.isOpen()) db.close();
+        if (db.isOpen())
+            db.close();
     }
     QSqlDatabase::removeDatabase(name_);
 }
 
 bool Db::run(QSqlQuery& q, const QString& sql, const QVariantList& params) {
+    return run(q, sql, params, true);
+}
+
+bool Db::run(QSqlQuery& q, const QString& sql, const QVariantList& params, bool forwardOnly) {
     lastError_ = {};
-    q.setForwardOnly(true);
+    q.setForwardOnly(forwardOnly);
     bool ok = q.prepare(sql);
     if (ok) {
-        for (const QVariant& p : params) q.addBindValue(p);
+        for (const QVariant& p : params)
+            q.addBindValue(p);
         ok = q.exec();
     }
     if (!ok) {
         lastError_ = DbError::fromSql(q.lastError());
-        if (!lastError_.isError()) lastError_ = {-1, q.lastError().text()};
-        if (depth_ > 0) failed_ = true;
+        if (!lastError_.isError())
+            lastError_ = {-1, q.lastError().text()};
+        if (depth_ > 0)
+            failed_ = true;
     }
     return ok;
 }
 
 void Db::report(const DbError& error) {
-    if (depth_ == 0) reportSqlExecutorError(sink_, error);
+    if (depth_ == 0)
+        reportSqlExecutorError(sink_, error);
 }
 
 bool Db::execute(const QString& sql, const QVariantList& params) {
     QSqlQuery q(handle());
-    if (run(q, sql, params)) return true;
+    if (run(q, sql, params))
+        return true;
     report(lastError_);
+    return false;
+}
+
+bool Db::readAll(QSqlQuery& q) {
+    // The engine reports an error met while stepping through the rows (a damaged page, a failing
+    // expression) only when the step fails, so every row is read here before the caller sees one.
+    if (!q.isSelect())
+        return true;
+    q.last();  // true even when the engine failed after some rows: the error is what tells
+    if (!q.lastError().isValid()) {
+        q.seek(-1);  // before the first row again
+        return true;
+    }
+    lastError_ = DbError::fromSql(q.lastError());
+    if (!lastError_.isError())
+        lastError_ = {-1, q.lastError().text()};
+    if (depth_ > 0)
+        failed_ = true;
     return false;
 }
 
 QSqlQuery Db::select(const QString& sql, const QVariantList& params) {
     QSqlQuery q(handle());
-    if (!run(q, sql, params)) {
+    if (!run(q, sql, params, false) || !readAll(q)) {
         report(lastError_);
         return QSqlQuery(handle());
     }
@@ -65,46 +95,123 @@ QVariant Db::scalar(const QString& sql, const QVariantList& params) {
 
 void Db::fail(const DbError& error) {
     lastError_ = error;
-    if (depth_ > 0) failed_ = true;
+    if (depth_ > 0)
+        failed_ = true;
 }
 
-bool Db::transaction(const std::function<bool()>& work) {
+// Keeps the nesting depth right however the work ends, a thrown exception included: the outermost level rolls
+// back whatever it did not commit.
+class Db::Nesting {
+public:
+    explicit Nesting(Db& db) : db_(db) { ++db_.depth_; }
+    ~Nesting() {
+        if (--db_.depth_ > 0 || settled_)
+            return;
+        QSqlQuery rollback(db_.handle());
+        rollback.exec(u"ROLLBACK"_s);
+        db_.failed_ = false;
+    }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+    // The outermost level has committed or rolled back by itself.
+    void settle() { settled_ = true; }
+
+private:
+    Db& db_;
+    bool settled_ = false;
+};
+
+bool Db::transaction(const std::function<bool()>& work, Access access) {
     if (depth_ > 0) {
-        ++depth_;
+        Nesting inner(*this);
+        inner.settle();
         const bool ok = work();
-        --depth_;
-        if (!ok) failed_ = true;
+        if (!ok)
+            failed_ = true;
         return ok && !failed_;
     }
 
     QSqlQuery begin(handle());
-    const QString beginSql = dialect_ == Dialect::Sqlite ? u"BEGIN IMMEDIATE"_s : u"BEGIN"_s;
-    if (!run(begin, beginSql)) {
+    const bool immediate = dialect_ == Dialect::Sqlite && access == Access::Write;
+    if (!run(begin, immediate ? u"BEGIN IMMEDIATE"_s : u"BEGIN"_s)) {
         reportDbError(sink_, lastError_);
         return false;
     }
-    depth_ = 1;
     failed_ = false;
     const DbError before = lastError_;
-    bool ok = work();
-    depth_ = 0;
-    ok = ok && !failed_;
-    const DbError failure = failed_ ? lastError_ : DbError{};
-    if (ok) {
-        QSqlQuery commit(handle());
-        if (run(commit, u"COMMIT"_s)) return true;
-        reportDbError(sink_, lastError_);
-    } else if (failure.isError()) {
-        reportDbError(sink_, failure);
-    }
-    QSqlQuery rollback(handle());
-    run(rollback, u"ROLLBACK"_s);
+    bool ok = false;
+    DbError failure;
+    {
+        Nesting outer(*this);
+        ok = work();
+        ok = ok && !failed_;
+        failure = failed_ ? lastError_ : DbError{};
+        if (ok) {
+            QSqlQuery commit(handle());
+            if (run(commit, u"COMMIT"_s)) {
+                outer.settle();
+                failed_ = false;
+                return true;
+            }
+            failure = lastError_;
+            ok = false;
+        }
+    }  // rolls back
+    reportDbError(sink_, failure);
     lastError_ = failure.isError() ? failure : before;
-    failed_ = false;
     return false;
 }
 
-bool openDatabase(const Settings& settings, const QString& connectionName, DbError* error, int busyTimeoutMs) {
+namespace {
+
+// A database in a folder nobody may write to can be read only as an unchanging file: its write-ahead log and
+// shared-memory index cannot be created beside it, so no process can be writing to it either.
+bool readOnlyFolder(const QString& path) {
+    const QFileInfo file(path);
+    return !QFileInfo(file.absolutePath()).isWritable() && !QFileInfo::exists(path + u"-wal"_s);
+}
+
+// Opens the SQLite file and touches it: a file that is not a database, or one held exclusively by another
+// process, fails here. A database of ours is put into write-ahead-log mode, where readers never wait for a
+// writer; an empty file or another program's database is left exactly as it is (it is refused later for not
+// holding our tables).
+bool openSqlite(QSqlDatabase& db, const QString& path, int busyTimeoutMs, bool readOnly, DbError* error) {
+    QString options = u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(busyTimeoutMs);
+    if (readOnly) {
+        options += u";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"_s;
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString() +
+                           u"?immutable=1"_s);
+    } else {
+        db.setDatabaseName(path);
+    }
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        *error = DbError::fromSql(db.lastError());
+        return false;
+    }
+    QSqlQuery q(db);
+    bool ok =
+        q.exec(
+            u"SELECT count(*) FROM sqlite_master WHERE type = 'table' AND lower(name) = 'schema_version'"_s) &&
+        q.next();
+    if (ok && !readOnly && q.value(0).toInt() > 0)
+        ok = q.exec(u"PRAGMA journal_mode=WAL"_s);
+    if (!ok) {
+        *error = DbError::fromSql(q.lastError());
+        if (error->number == DbError::kLocked || error->number == DbError::kCannotSave)
+            error->number = DbError::kExclusive;
+        q.finish();
+        db.close();
+        return false;
+    }
+    q.exec(u"PRAGMA foreign_keys=ON"_s);
+    return true;
+}
+
+}  // namespace
+
+bool openDatabase(const Settings& settings, const QString& connectionName, DbError* error,
+                  int busyTimeoutMs) {
     *error = {};
     const bool postgres = settings.dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0;
     if (!postgres && !QFileInfo(settings.gDBFile).isFile()) {
@@ -114,34 +221,30 @@ bool openDatabase(const Settings& settings, const QString& connectionName, DbErr
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? u"QPSQL"_s : u"QSQLITE"_s, connectionName);
+        bool ok = false;
         if (postgres) {
             db.setDatabaseName(settings.dbName);
             db.setHostName(settings.dbHost);
-            if (settings.dbPort > 0) db.setPort(settings.dbPort);
+            if (settings.dbPort > 0)
+                db.setPort(settings.dbPort);
             db.setUserName(settings.dbUser);
             db.setPassword(settings.dbPassword);
+            ok = db.open();
+            if (!ok)
+                *error = DbError::fromSql(db.lastError());
         } else {
-            db.setDatabaseName(settings.gDBFile);
-            db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(busyTimeoutMs));
-        }
-        bool ok = db.open();
-        if (ok && !postgres) {
-            // The first statements touch the file: a file that is not a database, or one held exclusively by
-            // another process, fails here.
-            QSqlQuery q(db);
-            ok = q.exec(u"PRAGMA journal_mode=WAL"_s) && q.exec(u"SELECT count(*) FROM sqlite_master"_s);
-            if (!ok) {
-                *error = DbError::fromSql(q.lastError());
-                if (error->number == DbError::kLocked || error->number == DbError::kCannotSave)
-                    error->number = DbError::kExclusive;
-            } else {
-                q.exec(u"PRAGMA foreign_keys=ON"_s);
+            ok = openSqlite(db, settings.gDBFile, busyTimeoutMs, false, error);
+            if (!ok && readOnlyFolder(settings.gDBFile)) {
+                DbError first = *error;
+                ok = openSqlite(db, settings.gDBFile, busyTimeoutMs, true, error);
+                if (!ok)
+                    *error = first;
             }
-        } else if (!ok) {
-            *error = DbError::fromSql(db.lastError());
         }
-        if (ok) return true;
-        if (!error->isError()) *error = {-1, db.lastError().text()};
+        if (ok)
+            return true;
+        if (!error->isError())
+            *error = {-1, db.lastError().text()};
         db.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
@@ -158,7 +261,8 @@ bool createSqliteFile(const QString& path, DbError* error) {
         if (ok) {
             QSqlQuery q(db);
             ok = q.exec(u"PRAGMA journal_mode=WAL"_s);
-            if (!ok) *error = DbError::fromSql(q.lastError());
+            if (!ok)
+                *error = DbError::fromSql(q.lastError());
         } else {
             *error = DbError::fromSql(db.lastError());
         }
@@ -169,7 +273,8 @@ bool createSqliteFile(const QString& path, DbError* error) {
 }
 
 QString connectionErrorText(const DbError& error) {
-    if (error.number == DbError::kExclusive) return u" "_s + QString::number(error.number) + u"- Base esta bloqueda"_s;
+    if (error.number == DbError::kExclusive)
+        return u" "_s + QString::number(error.number) + u"- Base esta bloqueda"_s;
     return error.description + u'\n' + QString::number(error.number);
 }
 

@@ -33,22 +33,29 @@ public:
     // Prepares and runs a statement on q without reporting; a failure is kept in lastError().
     bool run(QSqlQuery& q, const QString& sql, const QVariantList& params = {});
 
+    // What a transaction may do: a read takes no write lock (on SQLite a deferred BEGIN, so that readers
+    // never wait for a writer); it may still fill this connection's own temporary tables.
+    enum class Access { Write, Read };
+
     // The shared SQL executor: runs an action statement. A failure outside a transaction is shown as
     // "Error al Ejecutar Sentencia SQL"; inside one it is left to the transaction, which reports it once.
     // Returns false on failure and never throws.
     bool execute(const QString& sql, const QVariantList& params = {});
 
-    // Runs a query and returns it positioned before its first row; on failure reports like execute() and
-    // returns an inactive query.
+    // Runs a query, reads every row it gives and returns it positioned before its first row. A failure,
+    // including one the engine meets after some rows (a damaged page), is reported like execute() and gives
+    // an inactive query: a caller never sees part of a result as if it were all of it.
     QSqlQuery select(const QString& sql, const QVariantList& params = {});
 
     // The first column of the first row, or a null variant when there is none (or on failure).
     QVariant scalar(const QString& sql, const QVariantList& params = {});
 
-    // Runs work as one transaction (BEGIN IMMEDIATE on SQLite). When work returns false or a statement inside
-    // failed, everything is rolled back and a database failure is reported through the database error
-    // reporter (title "Mensaje"). A call made inside another transaction joins it. Returns true on commit.
-    bool transaction(const std::function<bool()>& work);
+    // Runs work as one transaction (BEGIN IMMEDIATE on SQLite for a write). When work returns false or a
+    // statement inside failed, everything is rolled back and a database failure is reported through the
+    // database error reporter (title "Mensaje"). A call made inside another transaction joins it. Returns
+    // true on commit. When work throws, the transaction is rolled back and the exception goes on to the
+    // caller.
+    bool transaction(const std::function<bool()>& work, Access access = Access::Write);
     bool inTransaction() const { return depth_ > 0; }
 
     const DbError& lastError() const { return lastError_; }
@@ -57,7 +64,10 @@ public:
     void fail(const DbError& error);
 
 private:
+    class Nesting;
     void report(const DbError& error);
+    bool readAll(QSqlQuery& q);
+    bool run(QSqlQuery& q, const QString& sql, const QVariantList& params, bool forwardOnly);
 
     QString name_;
     MessageSink& sink_;

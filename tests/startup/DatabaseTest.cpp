@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <stdexcept>
 
 #include "startup/IniFile.h"
 #include "startup/Schema.h"
@@ -119,7 +120,8 @@ TEST(DbErrors, EngineErrorsMapToTheFamilysMessages) {
     EXPECT_EQ(text(u"40001"_s), u"La data ha cambiado"_s);
     EXPECT_EQ(dbErrorReporterText({DbError::kRowModified, {}}),
               u"Registro ha sido modificado o eliminado por otro usuario"_s);
-    EXPECT_EQ(dbErrorReporterText({DbError::kRowDeleted, {}}), u"Registro ha sido eliminado por otro usuario"_s);
+    EXPECT_EQ(dbErrorReporterText({DbError::kRowDeleted, {}}),
+              u"Registro ha sido eliminado por otro usuario"_s);
     EXPECT_EQ(dbErrorReporterText({3021, u"Sin registro actual"_s}),
               u"Error tecnico: 3021\nSin registro actual\nIntente nuevamente por favor."_s);
 
@@ -150,8 +152,10 @@ TEST(Schema, CreatesEveryTableOnceAndKeepsWorkingTablesPrivate) {
     QSqlQuery q(db.handle());
     ASSERT_TRUE(q.exec(u"SELECT * FROM HF0480PAGOS"_s));
     QStringList cols;
-    for (int i = 0; i < q.record().count(); ++i) cols << q.record().fieldName(i);
-    EXPECT_EQ(cols.mid(0, 5), QStringList({u"tip_doc_d"_s, u"doc_id_d"_s, u"periodo"_s, u"formulario"_s, u"correl"_s}));
+    for (int i = 0; i < q.record().count(); ++i)
+        cols << q.record().fieldName(i);
+    EXPECT_EQ(cols.mid(0, 5),
+              QStringList({u"tip_doc_d"_s, u"doc_id_d"_s, u"periodo"_s, u"formulario"_s, u"correl"_s}));
     EXPECT_EQ(cols.last(), u"cnumero"_s);
     EXPECT_EQ(cols.mid(5, cols.size() - 6), pagos->columns);
 
@@ -160,4 +164,86 @@ TEST(Schema, CreatesEveryTableOnceAndKeepsWorkingTablesPrivate) {
     ASSERT_TRUE(other.ok);
     QSqlQuery o(other.db());
     EXPECT_FALSE(o.exec(u"SELECT count(*) FROM TMP_F0480PAGOS"_s));  // not visible to another connection
+}
+
+TEST(Executor, AnErrorAfterSomeRowsFailsTheWholeRead) {
+    test::TestEnv env;
+    Db& db = env.db();
+    // Two rows, then the engine fails on the third (abs() of the smallest integer overflows), as a damaged
+    // page fails in the middle of a table.
+    const QString failingLate =
+        u"WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 5) "
+        "SELECT CASE WHEN n < 3 THEN n ELSE abs(-9223372036854775807 + 2 - n) END AS v FROM c"_s;
+    QSqlQuery q = db.select(failingLate);
+    EXPECT_FALSE(q.isActive());
+    EXPECT_FALSE(q.next());
+    EXPECT_TRUE(db.lastError().isError());
+    ASSERT_EQ(env.sink.messages().size(), 1);
+    EXPECT_EQ(env.sink.messages()[0].title, u"Error al Ejecutar Sentencia SQL"_s);
+
+    // Inside a transaction the read fails the transaction, which reports it once.
+    env.sink.clear();
+    EXPECT_FALSE(db.transaction([&] {
+        QSqlQuery rows = db.select(failingLate);
+        while (rows.next()) {
+        }
+        return true;
+    }));
+    ASSERT_EQ(env.sink.messages().size(), 1);
+    EXPECT_EQ(env.sink.messages()[0].title, u"Mensaje"_s);
+
+    // A sound query still gives every row, from the first, and can be read by column name.
+    QSqlQuery ok = db.select(u"SELECT 7 AS a UNION ALL SELECT 8"_s);
+    ASSERT_TRUE(ok.next());
+    EXPECT_EQ(ok.value(u"a"_s).toInt(), 7);
+    ASSERT_TRUE(ok.next());
+    EXPECT_FALSE(ok.next());
+}
+
+TEST(Executor, ATransactionWhoseWorkThrowsIsRolledBackAndLeavesNoNesting) {
+    test::TestEnv env;
+    Db& db = env.db();
+    const auto throwing = [&] {
+        db.execute(u"INSERT INTO claves (usuario, tipo) VALUES ('ANA', '0')"_s);
+        throw std::runtime_error("interrupted");
+        return true;
+    };
+    EXPECT_THROW(db.transaction(throwing), std::runtime_error);
+    EXPECT_FALSE(db.inTransaction());
+    EXPECT_THROW(db.transaction([&] { return db.transaction(throwing); }), std::runtime_error);
+    EXPECT_FALSE(db.inTransaction());
+    EXPECT_EQ(db.scalar(u"SELECT count(*) FROM claves"_s).toInt(), 0);
+
+    // The next transaction is a transaction of its own again: its failure rolls back only itself.
+    EXPECT_TRUE(db.transaction(
+        [&] { return db.execute(u"INSERT INTO claves (usuario, tipo) VALUES ('LUIS', '1')"_s); }));
+    EXPECT_FALSE(db.transaction([&] { return db.execute(u"DELETE FROM claves"_s) && false; }));
+    EXPECT_EQ(db.scalar(u"SELECT group_concat(usuario) FROM claves"_s).toString(), u"LUIS"_s);
+}
+
+TEST(Executor, AReadNeitherWaitsForNorBlocksAWriterOfAnotherProcess) {
+    test::TestEnv env;
+    Db& db = env.db();
+    ASSERT_TRUE(db.execute(u"INSERT INTO claves (usuario, tipo) VALUES ('ANA', '0')"_s));
+    SecondConnection other(env.session.settings);
+    ASSERT_TRUE(other.ok);
+    QSqlQuery w(other.db());
+    ASSERT_TRUE(w.exec(u"BEGIN IMMEDIATE"_s));
+    ASSERT_TRUE(w.exec(u"INSERT INTO claves (usuario, tipo) VALUES ('LUIS', '1')"_s));
+
+    // The working tables are this connection's own, so filling them is part of a read.
+    const bool read = db.transaction(
+        [&] {
+            return db.execute(
+                u"INSERT INTO TMP_F0480CONDOMI (tip_doc_con, num_ruc) SELECT tipo, usuario FROM claves"_s);
+        },
+        Db::Access::Read);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(db.scalar(u"SELECT group_concat(num_ruc) FROM TMP_F0480CONDOMI"_s).toString(), u"ANA"_s);
+    // A write has to wait, and says so once its wait is over.
+    env.sink.clear();
+    EXPECT_FALSE(db.transaction([&] { return db.execute(u"DELETE FROM claves"_s); }));
+    ASSERT_EQ(env.sink.messages().size(), 1);
+    EXPECT_EQ(env.sink.messages()[0].text, u"Registro bloqueado. Intente luego"_s);
+    ASSERT_TRUE(w.exec(u"COMMIT"_s));
 }
