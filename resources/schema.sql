@@ -55,6 +55,7 @@ CREATE TABLE IF NOT EXISTS cab (
     rectifica TEXT,
     estado INTEGER,
     cnumero TEXT,
+    version INTEGER NOT NULL DEFAULT 0,  -- counts the saves: a save writes only over the version it opened
     PRIMARY KEY (tip_doc_d, doc_id_d, periodo, formulario, semana)
 );
 

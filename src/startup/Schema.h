@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "startup/DbError.h"
+
 namespace zem {
 
 class Db;
@@ -25,10 +27,27 @@ const AnnexTable* annexByStored(const QString& stored);
 // The declaration key of the annex tables, in column order.
 const QStringList& annexKeyColumns();  // tip_doc_d, doc_id_d, periodo, formulario
 
-inline constexpr int kSchemaVersion = 1;
+// The version of the tables this program writes. Each later version is reached from the one before by one
+// upgrade step; version 2 added cab.version, the counter of the saves of a declaration.
+inline constexpr int kSchemaVersion = 2;
 
-// Creates every shared table that is missing (a database that already has them is left as it is) and records
-// the schema version. One transaction.
+// What an opened database holds, as far as this program is concerned.
+struct SchemaState {
+    enum class Kind { Empty, Foreign, Ours };
+    Kind kind = Kind::Empty;
+    int version = 0;  // of our tables: the recorded version
+};
+SchemaState inspectSchema(Db& db);
+
+// Makes an opened database fit for this program. A database without our tables (empty, or another
+// program's) or written by a newer version of the program is refused with *error in Spanish and nothing is
+// written; an older one is brought up to kSchemaVersion by its upgrade steps in one transaction
+// (*upgradedFrom then tells from which version).
+bool prepareSchema(Db& db, DbError* error, int* upgradedFrom = nullptr);
+
+// The installation step: creates every shared table that is missing and records the schema version, in one
+// transaction; an older database is upgraded first. A database that holds another program's tables, or that
+// a newer program wrote, is refused through the connection message and left as it is.
 bool createSchema(Db& db);
 
 // The version recorded in the database, 0 when there is none.

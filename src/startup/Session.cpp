@@ -2,6 +2,7 @@
 
 #include "startup/IniFile.h"
 #include "startup/MessageSink.h"
+#include "startup/Schema.h"
 
 namespace zem {
 
@@ -19,6 +20,17 @@ bool openConnection(Session& session, const IniFile& ini, int busyTimeoutMs) {
         return false;
     }
     session.gDB = std::make_unique<Db>(name, session.sink);
+    int upgradedFrom = 0;
+    if (!prepareSchema(*session.gDB, &error, &upgradedFrom)) {
+        session.gDB.reset();
+        session.sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
+        return false;
+    }
+    if (upgradedFrom > 0) {
+        session.sink.info(u"La base de datos se actualizó de la versión "_s + QString::number(upgradedFrom) +
+                              u" a la "_s + QString::number(kSchemaVersion) + u"."_s,
+                          u"Mensaje"_s);
+    }
     return true;
 }
 
