@@ -76,8 +76,8 @@ bool AnnexGrid::refresh() {
     const bool ok = q.isActive();
     while (ok && q.next()) {
         QStringList values;
-        for (int i = 0; i < read_.size(); ++i)
-            values << (q.value(i).isNull() ? QString() : q.value(i).toString());
+        for (const QString& column : read_)
+            values << (q.value(column).isNull() ? QString() : q.value(column).toString());
         rows << values;
     }
     beginResetModel();

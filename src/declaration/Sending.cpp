@@ -1,6 +1,7 @@
 #include "declaration/Sending.h"
 
 #include <QRandomGenerator>
+#include <QSqlField>
 
 #include "data/Format.h"
 #include "declaration/StoreAnnex.h"
@@ -31,7 +32,7 @@ QString nextCorrel(Session& session, const QString& ruc) {
     long long highest = 0;
     while (q.isActive() && q.next()) {
         bool numeric = false;
-        const long long n = q.value(0).toString().trimmed().toLongLong(&numeric);
+        const long long n = q.value(u"correl"_s).toString().trimmed().toLongLong(&numeric);
         if (numeric && n > highest)
             highest = n;
     }
@@ -47,16 +48,16 @@ bool sendDeclaration(Session& session, const DeclarationKey& declaration, QStrin
     QString sequence;
     const bool ok = db.transaction([&] {
         const store::Condition where = store::keyCondition(key, true, false);
-        const QList<QVariantList> headers = store::fetchRows(
-            db, u"SELECT "_s + store::cabColumns().join(u", "_s) + u" FROM cab"_s + where.sql, where.params);
+        const QList<QSqlRecord> headers =
+            store::fetchRecords(db, u"SELECT * FROM cab"_s + where.sql, where.params);
         if (db.lastError().isError())
             return false;
         if (key.ruc.isEmpty() || headers.isEmpty()) {
             refusal = Refusal::Missing;
             return false;
         }
-        const QVariantList& cab = headers.first();
-        if (cab[11].isNull() || cab[11].toInt() != 0) {
+        const QSqlRecord& cab = headers.first();
+        if (cab.isNull(u"estado"_s) || cab.value(u"estado"_s).toInt() != 0) {
             refusal = Refusal::Inconsistent;
             return false;
         }
@@ -66,19 +67,34 @@ bool sendDeclaration(Session& session, const DeclarationKey& declaration, QStrin
 
         // HCAB: the header with the sequence, sent (estado 1), no order number yet, the control code and
         // date.
-        QVariantList hcab = cab.mid(0, 5) + QVariantList{sequence} + cab.mid(5, 6);
-        hcab << 1 << QVariant() << controlCode() << formatDate(session.clock.today());
-        if (!db.execute(store::insertSql(u"hcab"_s, store::hcabColumns()), store::withCheckCode(hcab)))
+        QSqlRecord hcab = cab;
+        const QPair<QString, QVariant> sent[] = {{u"correl"_s, sequence},
+                                                 {u"estado"_s, 1},
+                                                 {u"norden"_s, QVariant()},
+                                                 {u"control"_s, controlCode()},
+                                                 {u"fec_env"_s, formatDate(session.clock.today())}};
+        for (const auto& [column, value] : sent) {
+            if (!hcab.contains(column))
+                hcab.append(QSqlField(column));
+            hcab.setValue(column, value);
+        }
+        QStringList hcabColumns = store::hcabColumns();
+        hcabColumns.removeLast();  // the check code, computed over the others
+        if (!db.execute(store::insertSql(u"hcab"_s, store::hcabColumns()),
+                        store::withCheckCode(store::valuesOf(hcab, hcabColumns))))
             return false;
 
-        const QList<QVariantList> boxes = store::fetchRows(
-            db, u"SELECT "_s + store::detColumns().join(u", "_s) + u" FROM det"_s + where.sql, where.params);
+        const QList<QSqlRecord> boxes =
+            store::fetchRecords(db, u"SELECT * FROM det"_s + where.sql, where.params);
         if (db.lastError().isError())
             return false;
+        QStringList hdetColumns = store::hdetColumns();
+        hdetColumns.removeLast();
         store::Prepared insert(db, store::insertSql(u"hdet"_s, store::hdetColumns()));
-        for (const QVariantList& det : boxes) {
-            const QVariantList row = det.mid(0, 5) + QVariantList{sequence} + det.mid(5, 4);
-            if (!insert.exec(store::withCheckCode(row)))
+        for (QSqlRecord det : boxes) {
+            det.append(QSqlField(u"correl"_s));
+            det.setValue(u"correl"_s, sequence);
+            if (!insert.exec(store::withCheckCode(store::valuesOf(det, hdetColumns))))
                 return false;
         }
         for (const AnnexTable& t : annexTables()) {

@@ -15,7 +15,11 @@ struct Session;
 // declaration), the box rows (DET/HDET), the annex registers (the stored or H tables, through the
 // connection's working tables) and the import marker. Opening, saving and registering the order number of a
 // sent declaration are each one transaction: a failure leaves the database as it was and is reported through
-// the database error reporter.
+// the database error reporter. Opening only reads the shared tables (it fills the connection's own working
+// tables) and takes no write lock. A save writes only over the version of the declaration it opened: when
+// another user or process saved or deleted it meanwhile, the save is refused with "Registro ha sido
+// modificado o eliminado por otro usuario" (or, for a new one created meanwhile, "Registro ya existe lo
+// ingresaron en ese momento") and nothing is written.
 class DeclarationStore {
 public:
     enum class Failure {
@@ -65,7 +69,7 @@ public:
 
 private:
     bool writeDeclaration(bool consistent);
-    bool writeHeader(const QVariant& estado, bool insert);
+    bool writeHeader(const QVariant& estado, qint64 storedVersion);
     QMap<int, QString> boxRows() const;
     bool ComparaMontos(int box);
     bool Grabo_cas_condomino(QMap<int, QString>& rows);
@@ -78,6 +82,10 @@ private:
     DeclarationKey key_;
     QString caption_;
     Failure failure_ = Failure::None;
+    // The save counter of the CAB row as it was opened (or last saved from here); kNoVersion for a
+    // declaration that was not stored when opened.
+    static constexpr qint64 kNoVersion = -1;
+    qint64 version_ = kNoVersion;
 };
 
 }  // namespace zem

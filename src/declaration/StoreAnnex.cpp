@@ -25,16 +25,12 @@ QString text(const QVariant& v) {
     return v.toString().trimmed();
 }
 
-// A row of a working table with its columns reachable by name.
+// A row of an annex table whose descriptions are completed from the catalogue.
 class Row {
 public:
-    Row(const QStringList& columns, QVariantList& values) : columns_(columns), values_(values) {}
-    QString operator[](const QString& column) const { return text(values_.value(columns_.indexOf(column))); }
-    void set(const QString& column, const QString& value) {
-        const qsizetype i = columns_.indexOf(column);
-        if (i >= 0)
-            values_[i] = value;
-    }
+    explicit Row(QSqlRecord& record) : record_(record) {}
+    QString operator[](const QString& column) const { return text(record_.value(column)); }
+    void set(const QString& column, const QString& value) { record_.setValue(column, value); }
     // A description from the catalogue; the stored one stays when the catalogue does not know the code.
     void describe(DescriptionCache& cache, const QString& column, const QString& code,
                   const QString& keyColumn, int length) {
@@ -44,8 +40,7 @@ public:
     }
 
 private:
-    const QStringList& columns_;
-    QVariantList& values_;
+    QSqlRecord& record_;
 };
 
 void describeForeignInvestment(Row& row, DescriptionCache& cache) {
@@ -103,19 +98,19 @@ bool refillWorkingTable(Db& db, const AnnexTable& table, const DeclarationKey& k
                               u" FROM "_s + source + where.sql,
                           where.params);
     }
-    QList<QVariantList> rows =
-        fetchRows(db, u"SELECT "_s + columns + u" FROM "_s + source + where.sql, where.params);
+    QList<QSqlRecord> rows =
+        fetchRecords(db, u"SELECT "_s + columns + u" FROM "_s + source + where.sql, where.params);
     if (db.lastError().isError())
         return false;
     Prepared insert(db, insertSql(table.working, table.columns));
-    for (QVariantList& values : rows) {
-        Row row(table.columns, values);
+    for (QSqlRecord& record : rows) {
+        Row row(record);
         if (foreign) {
             describeForeignInvestment(row, cache);
         } else {
             describeTrust(row, cache);
         }
-        if (!insert.exec(values))
+        if (!insert.exec(valuesOf(record, table.columns)))
             return false;
     }
     return true;
@@ -138,7 +133,7 @@ bool Graba_Patrimonial(Db& db, const AnnexTable& table, const DeclarationKey& ke
     values.resize(first + n + 1);
     while (working.next()) {
         for (int i = 0; i < n; ++i) {
-            const QVariant v = working.value(i);
+            const QVariant v = working.value(table.columns[i]);
             values[first + i] = cut && !v.isNull() ? QVariant(v.toString().left(40).trimmed()) : v;
         }
         setCheckCode(values);
@@ -150,16 +145,16 @@ bool Graba_Patrimonial(Db& db, const AnnexTable& table, const DeclarationKey& ke
 
 bool copyAnnexToHistory(Db& db, const AnnexTable& table, const DeclarationKey& key, const QString& correl) {
     const Condition where = keyCondition(key, false, false);
-    const QList<QVariantList> rows =
-        fetchRows(db, u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s + table.stored + where.sql,
-                  where.params);
+    const QList<QSqlRecord> rows =
+        fetchRecords(db, u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s + table.stored + where.sql,
+                     where.params);
     if (rows.isEmpty())
         return !db.lastError().isError();
     Prepared insert(db, insertSql(table.history, annexKeyColumns() + QStringList{u"correl"_s} +
                                                      table.columns + QStringList{u"cnumero"_s}));
     const QVariantList keyValues = annexKeyValues(key) + QVariantList{correl};
-    for (const QVariantList& row : rows) {
-        if (!insert.exec(withCheckCode(keyValues + row)))
+    for (const QSqlRecord& row : rows) {
+        if (!insert.exec(withCheckCode(keyValues + valuesOf(row, table.columns))))
             return false;
     }
     return true;

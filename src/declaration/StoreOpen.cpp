@@ -21,6 +21,7 @@ struct Loaded {
     QList<QPair<int, QString>> boxes;  // casilla, i_valor
     bool hasHeader = false;
     QString bcolibrad, nrocheque, cheque, efectivo, norden;
+    qint64 version = -1;
     bool foreignInvestments = false;
     bool trusts = false;
 };
@@ -57,20 +58,23 @@ bool readDeclaration(Db& db, const DeclarationKey& key, Loaded* out) {
     if (!boxes.isActive())
         return false;
     while (boxes.next())
-        out->boxes.append({boxes.value(0).toString().toInt(), textOf(boxes.value(1))});
+        out->boxes.append({boxes.value(u"casilla"_s).toString().toInt(), textOf(boxes.value(u"i_valor"_s))});
 
     QSqlQuery header = db.select(u"SELECT bcolibrad, nrocheque, cheque, efectivo, "_s +
-                                     (key.sent ? u"norden FROM hcab"_s : u"'' FROM cab"_s) + where.sql,
+                                     (key.sent ? u"norden FROM hcab"_s : u"version FROM cab"_s) + where.sql,
                                  where.params);
     if (!header.isActive())
         return false;
     if (header.next()) {
         out->hasHeader = true;
-        out->bcolibrad = textOf(header.value(0));
-        out->nrocheque = textOf(header.value(1));
-        out->cheque = textOf(header.value(2));
-        out->efectivo = textOf(header.value(3));
-        out->norden = textOf(header.value(4));
+        out->bcolibrad = textOf(header.value(u"bcolibrad"_s));
+        out->nrocheque = textOf(header.value(u"nrocheque"_s));
+        out->cheque = textOf(header.value(u"cheque"_s));
+        out->efectivo = textOf(header.value(u"efectivo"_s));
+        if (key.sent)
+            out->norden = textOf(header.value(u"norden"_s));
+        else
+            out->version = header.value(u"version"_s).toLongLong();
     }
     out->foreignInvestments = hasRows(db, u"TMP_F0476EXTRA"_s);
     out->trusts = hasRows(db, u"TMP_F0480FIDEI"_s) || hasRows(db, u"TMP_F0476FIDEI"_s);
@@ -142,11 +146,13 @@ DeclarationStore::DeclarationStore(Session& session, Declaration& declaration)
 bool DeclarationStore::startNew() {
     failure_ = Failure::None;
     Db& db = session_.db();
-    if (!createWorkingTables(db) || !db.transaction([&db] { return store::emptyWorkingTables(db); })) {
+    if (!createWorkingTables(db) ||
+        !db.transaction([&db] { return store::emptyWorkingTables(db); }, Db::Access::Read)) {
         failure_ = Failure::Database;
         return false;
     }
     key_ = DeclarationKey{};
+    version_ = kNoVersion;
     key_.periodo = session_.gAnio;
     key_.formulario = session_.gFormulario;
     declaration_.setLoading(true);
@@ -168,11 +174,15 @@ bool DeclarationStore::open(const DeclarationKey& key) {
     }
     Db& db = session_.db();
     Loaded loaded;
-    if (!createWorkingTables(db) || !db.transaction([&] { return readDeclaration(db, k, &loaded); })) {
+    // Only the working tables are written, and they are this connection's own: a read transaction, which
+    // never waits for another process that is saving.
+    if (!createWorkingTables(db) ||
+        !db.transaction([&] { return readDeclaration(db, k, &loaded); }, Db::Access::Read)) {
         failure_ = Failure::Database;
         return false;
     }
     key_ = k;
+    version_ = loaded.hasHeader && !k.sent ? loaded.version : kNoVersion;
 
     Declaration& d = declaration_;
     d.setLoading(true);
@@ -200,9 +210,11 @@ void DeclarationStore::CargaNombre() {
         {declaration_.ruc().trimmed()});
     if (!q.isActive() || !q.next())
         return;
-    declaration_.setText(801, textOf(q.value(0)).trimmed());
-    declaration_.setText(802, textOf(q.value(1)).trimmed());
-    declaration_.setText(803, (textOf(q.value(2)).trimmed() + u' ' + textOf(q.value(3)).trimmed()).trimmed());
+    declaration_.setText(801, textOf(q.value(u"apellido_p"_s)).trimmed());
+    declaration_.setText(802, textOf(q.value(u"apellido_m"_s)).trimmed());
+    declaration_.setText(
+        803, (textOf(q.value(u"nombre_1"_s)).trimmed() + u' ' + textOf(q.value(u"nombre_2"_s)).trimmed())
+                 .trimmed());
 }
 
 }  // namespace zem

@@ -66,6 +66,7 @@ bool DeclarationStore::GrabarForm(DeclarationChecks& checks) {
         failure_ = Failure::Database;
         return false;
     }
+    version_ = version_ == kNoVersion ? 1 : version_ + 1;
     if (consistent) {
         session_.sink.warning(u"Toda la información del formulario fue grabada satisfactoriamente."_s,
                               caption_);
@@ -110,30 +111,43 @@ QVariantList DeclarationStore::headerRow(const QVariant& estado) const {
             estado};
 }
 
-bool DeclarationStore::writeHeader(const QVariant& estado, bool insert) {
+bool DeclarationStore::writeHeader(const QVariant& estado, qint64 storedVersion) {
     Db& db = session_.db();
     const QVariantList row = store::withCheckCode(headerRow(estado));
-    if (insert)
-        return db.execute(store::insertSql(u"cab"_s, store::cabColumns()), row);
+    if (storedVersion == kNoVersion) {
+        return db.execute(store::insertSql(u"cab"_s, store::cabColumns() + QStringList{u"version"_s}),
+                          row + QVariantList{1});
+    }
     const store::Condition where = store::keyCondition(key_, true, false);
-    return db.execute(
-        u"UPDATE cab SET fec_pro = ?, bcolibrad = ?, nrocheque = ?, cheque = ?, efectivo = ?, "
-        "rectifica = ?, estado = ?, cnumero = ?"_s +
-            where.sql,
-        row.mid(5) + where.params);
+    QSqlQuery update(db.handle());
+    if (!db.run(update,
+                u"UPDATE cab SET fec_pro = ?, bcolibrad = ?, nrocheque = ?, cheque = ?, efectivo = ?, "
+                "rectifica = ?, estado = ?, cnumero = ?, version = ?"_s +
+                    where.sql + u" AND version = ?"_s,
+                row.mid(5) + QVariantList{storedVersion + 1} + where.params + QVariantList{storedVersion}))
+        return false;
+    if (update.numRowsAffected() == 1)
+        return true;
+    db.fail({DbError::kRowModified, {}});
+    return false;
 }
 
 bool DeclarationStore::writeDeclaration(bool consistent) {
     Db& db = session_.db();
     const store::Condition where = store::keyCondition(key_, true, false);
 
-    // The header, edited in place when it exists.
-    QSqlQuery existing = db.select(u"SELECT estado FROM cab"_s + where.sql, where.params);
+    // The header, edited in place when it exists, and only when it is still the version this declaration was
+    // opened from: otherwise another user saved or deleted it since, and writing would lose their work.
+    QSqlQuery existing = db.select(u"SELECT version FROM cab"_s + where.sql, where.params);
     if (!existing.isActive())
         return false;
-    const bool found = existing.next();
+    const qint64 stored = existing.next() ? existing.value(u"version"_s).toLongLong() : kNoVersion;
     existing.finish();
-    if (!writeHeader(consistent ? 0 : 9, !found))
+    if (stored != version_) {
+        db.fail({version_ == kNoVersion ? DbError::kDuplicate : DbError::kRowModified, {}});
+        return false;
+    }
+    if (!writeHeader(consistent ? 0 : 9, stored))
         return false;
 
     // Every box row rewritten.
@@ -230,7 +244,7 @@ bool DeclarationStore::ComparaMontos(int box) {
         return false;
     if (!q.next())
         return true;
-    const double imported = Val(q.value(0).toString());
+    const double imported = Val(q.value(u"mto_importa"_s).toString());
     q.finish();
     const double declared = declaredAmount(declaration_, box);
     return db.execute(u"UPDATE TMP_F0482DIFCAS SET mto_declar = ?, ind_diferen = ? WHERE casilla = ?"_s,
@@ -243,8 +257,10 @@ bool DeclarationStore::Grabo_cas_condomino(QMap<int, QString>& rows) {
     if (!q.isActive())
         return false;
     for (int box = kFirstCoOwnerBox; box < kLastCoOwnerBox && q.next(); box += 2) {
+        // The co-owner's document type in the even box, the number in the odd one.
+        const QString pair[] = {q.value(u"tip_doc_con"_s).toString(), q.value(u"num_ruc"_s).toString()};
         for (int i = 0; i < 2; ++i) {
-            const QString stored = storedBoxValue(box + i, q.value(i).toString().trimmed());
+            const QString stored = storedBoxValue(box + i, pair[i].trimmed());
             if (!stored.isEmpty())
                 rows.insert(box + i, stored);
         }
@@ -276,29 +292,26 @@ bool DeclarationStore::saveOrderNumber() {
     }
     Db& db = session_.db();
     const store::Condition where = store::keyCondition(key_, true, true);
-    const QString columns = store::hcabColumns().join(u", "_s);
-    const qsizetype nordenAt = store::hcabColumns().indexOf(u"norden"_s);
-    const qsizetype controlAt = store::hcabColumns().indexOf(u"control"_s);
     Failure outcome = Failure::None;
     const bool ok = db.transaction([&] {
-        QList<QVariantList> rows =
-            store::fetchRows(db, u"SELECT "_s + columns + u" FROM hcab"_s + where.sql, where.params);
+        QList<QSqlRecord> rows = store::fetchRecords(db, u"SELECT * FROM hcab"_s + where.sql, where.params);
         if (rows.isEmpty()) {
             if (!db.lastError().isError())
                 outcome = Failure::NotFound;
             return false;
         }
-        QVariantList row = rows.first();
-        if (verifyOrderNumber(row[controlAt].toString(), order, declaration_.verifyDigits()) !=
+        QSqlRecord& row = rows.first();
+        if (verifyOrderNumber(row.value(u"control"_s).toString(), order, declaration_.verifyDigits()) !=
             OrderNumberCheck::Valid) {
             outcome = Failure::VerifyDigits;
             return false;
         }
-        row[nordenAt] = order;
-        row.removeLast();
-        row = store::withCheckCode(row);
+        row.setValue(u"norden"_s, order);
+        QStringList columns = store::hcabColumns();
+        columns.removeLast();  // the check code, computed over the others
+        const QVariantList values = store::withCheckCode(store::valuesOf(row, columns));
         return db.execute(u"UPDATE hcab SET norden = ?, cnumero = ?"_s + where.sql,
-                          QVariantList{row[nordenAt], row.last()} + where.params);
+                          QVariantList{order, values.last()} + where.params);
     });
     if (!ok) {
         failure_ = outcome == Failure::None ? Failure::Database : outcome;

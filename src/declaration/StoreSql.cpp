@@ -54,20 +54,20 @@ void setCheckCode(QVariantList& row) {
     row.last() = checkCode(row, 5);
 }
 
-QList<QVariantList> fetchRows(Db& db, const QString& sql, const QVariantList& params) {
-    QList<QVariantList> rows;
+QList<QSqlRecord> fetchRecords(Db& db, const QString& sql, const QVariantList& params) {
+    QList<QSqlRecord> rows;
     QSqlQuery q = db.select(sql, params);
-    if (!q.isActive())
-        return rows;
-    const int n = q.record().count();
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(n);
-        for (int i = 0; i < n; ++i)
-            row << q.value(i);
-        rows << row;
-    }
+    while (q.next())
+        rows << q.record();
     return rows;
+}
+
+QVariantList valuesOf(const QSqlRecord& row, const QStringList& columns) {
+    QVariantList values;
+    values.reserve(columns.size());
+    for (const QString& c : columns)
+        values << row.value(c);
+    return values;
 }
 
 QVariantList annexKeyValues(const DeclarationKey& key) {

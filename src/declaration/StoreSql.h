@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -37,9 +38,12 @@ QVariantList withCheckCode(QVariantList row);
 // Sets the last value of the row, its check code column, from the values before it.
 void setCheckCode(QVariantList& row);
 
-// Every row a query returns, each as the list of its values in column order. An empty list on failure (which
-// marks a running transaction as failed).
-QList<QVariantList> fetchRows(Db& db, const QString& sql, const QVariantList& params = {});
+// Every row a query returns, its values reachable by column name. An empty list on failure (which marks a
+// running transaction as failed and leaves the error in db.lastError()).
+QList<QSqlRecord> fetchRecords(Db& db, const QString& sql, const QVariantList& params = {});
+
+// The values of a row for the given columns, in that order.
+QVariantList valuesOf(const QSqlRecord& row, const QStringList& columns);
 
 // The declaration key of the annex tables as values: 6, RUC, period, form.
 QVariantList annexKeyValues(const DeclarationKey& key);
@@ -52,7 +56,8 @@ struct Condition {
 };
 Condition keyCondition(const DeclarationKey& key, bool withWeek, bool withCorrel);
 
-// The columns of the header and box tables, in table order, the check code last.
+// The columns of the header and box tables, in table order, the check code last (the columns the check code
+// is computed over; cab.version, the save counter, is not one of them).
 const QStringList& cabColumns();
 const QStringList& hcabColumns();
 const QStringList& detColumns();

@@ -25,19 +25,35 @@ bool declarationExists(Db& db, const DeclarationKey& key) {
 StoredDeclaration readStoredDeclaration(Db& db, const DeclarationKey& key) {
     StoredDeclaration out;
     const store::Condition where = store::keyCondition(key, true, key.sent);
-    QSqlQuery header = db.select(u"SELECT * FROM "_s + headerTable(key) + where.sql, where.params);
-    if (!header.next())
-        return out;
-    out.exists = true;
-    const QSqlRecord record = header.record();
-    for (int i = 0; i < record.count(); ++i)
-        out.header.append({record.fieldName(i), header.value(i).toString()});
-
-    QSqlQuery boxes = db.select(u"SELECT casilla, i_valor FROM "_s + (key.sent ? u"hdet"_s : u"det"_s) +
-                                    where.sql + u" ORDER BY casilla"_s,
-                                where.params);
-    while (boxes.next())
-        out.boxes.append({boxes.value(0).toString(), boxes.value(1).toString()});
+    // One read transaction: the header and the boxes come from the same moment of the database.
+    out.readFailed = !db.transaction(
+        [&] {
+            QSqlQuery header = db.select(u"SELECT * FROM "_s + headerTable(key) + where.sql, where.params);
+            if (!header.isActive())
+                return false;
+            if (!header.next())
+                return true;
+            out.exists = true;
+            const QSqlRecord record = header.record();
+            for (int i = 0; i < record.count(); ++i) {
+                if (record.fieldName(i) != u"version")  // the save counter is bookkeeping, not data
+                    out.header.append({record.fieldName(i), record.value(i).toString()});
+            }
+            QSqlQuery boxes =
+                db.select(u"SELECT casilla, i_valor FROM "_s + (key.sent ? u"hdet"_s : u"det"_s) + where.sql +
+                              u" ORDER BY casilla"_s,
+                          where.params);
+            while (boxes.next())
+                out.boxes.append(
+                    {boxes.value(u"casilla"_s).toString(), boxes.value(u"i_valor"_s).toString()});
+            return boxes.isActive();
+        },
+        Db::Access::Read);
+    if (out.readFailed) {
+        out.exists = false;
+        out.header.clear();
+        out.boxes.clear();
+    }
     return out;
 }
 

@@ -14,13 +14,14 @@ class Db;
 // sent one) column by column, and the box rows (DET/HDET) in box order.
 struct StoredDeclaration {
     bool exists = false;
+    bool readFailed = false;  // the database failed (and said so): nothing of the declaration is given
     QList<QPair<QString, QString>> header;  // column name, value
     QList<QPair<QString, QString>> boxes;   // casilla, i_valor
 };
 
 StoredDeclaration readStoredDeclaration(Db& db, const DeclarationKey& key);
 
-// True when the header row of the declaration exists.
+// True when the header row of the declaration exists (false when the database fails to say).
 bool declarationExists(Db& db, const DeclarationKey& key);
 
 }  // namespace zem

@@ -8,6 +8,7 @@
 #include "declaration/OrderNumber.h"
 #include "declaration/Sending.h"
 #include "declaration/Store.h"
+#include "startup/IniFile.h"
 #include "startup/Schema.h"
 #include "support/TestEnv.h"
 
@@ -53,10 +54,13 @@ protected:
         return out;
     }
 
-    // Everything the database holds for declarations, stored and sent.
+    // Everything the database holds for declarations, stored and sent (but the save counter, which moves on
+    // with every save).
     QStringList everything() {
-        QStringList all = rows(u"SELECT * FROM cab"_s) + rows(u"SELECT * FROM det ORDER BY casilla"_s) +
-                          rows(u"SELECT * FROM hcab"_s) +
+        QStringList all = rows(
+                              u"SELECT tip_doc_d, doc_id_d, periodo, formulario, semana, fec_pro, bcolibrad, "
+                              "nrocheque, cheque, efectivo, rectifica, estado, cnumero FROM cab"_s) +
+                          rows(u"SELECT * FROM det ORDER BY casilla"_s) + rows(u"SELECT * FROM hcab"_s) +
                           rows(u"SELECT * FROM hdet ORDER BY correl, casilla"_s) +
                           rows(u"SELECT * FROM f0480importa"_s);
         for (const AnnexTable& t : annexTables())
@@ -291,6 +295,69 @@ TEST_F(StoreTest, SendRegisterOrderNumberAndDelete) {
          {u"cab"_s, u"det"_s, u"f0480importa"_s, u"f0480condomi"_s, u"f0476dividend"_s})
         EXPECT_EQ(rows(u"SELECT count(*) FROM "_s + table), QStringList{u"0"_s}) << table.toStdString();
     EXPECT_EQ(rows(u"SELECT count(*) FROM hcab"_s), QStringList{u"1"_s});
+}
+
+// A second window on the same declaration: another connection to the same file, with its own working tables.
+struct OtherWindow {
+    explicit OtherWindow(test::TestEnv& env) : session(sink, env.clock), store(session, model) {
+        session.settings = env.session.settings;
+        opened = openConnection(session, IniFile(env.path(u"QW000.INI"_s)), 200) &&
+                 createWorkingTables(session.db());
+    }
+    RecordingMessageSink sink;
+    Session session;
+    Declaration model;
+    DeclarationStore store;
+    bool opened = false;
+};
+
+TEST_F(StoreTest, ASaveWritesOnlyOverTheVersionItOpened) {
+    fillDeclaration();
+    ASSERT_TRUE(store.GrabarForm(checks));
+    OtherWindow other(env);
+    ASSERT_TRUE(other.opened);
+    ASSERT_TRUE(other.store.open(key()));
+
+    // This window saves twice while the other one still shows what it opened.
+    model.setText(100, u"200"_s);
+    ASSERT_TRUE(store.GrabarForm(checks));
+    model.setText(114, u"7"_s);
+    ASSERT_TRUE(store.GrabarForm(checks));
+    const QStringList saved = everything();
+
+    // The other window's save would put box 100 back and drop box 114: refused, nothing written.
+    other.model.setText(116, u"5"_s);
+    EXPECT_FALSE(other.store.GrabarForm(checks));
+    EXPECT_EQ(other.store.lastFailure(), DeclarationStore::Failure::Database);
+    ASSERT_EQ(other.sink.messages().size(), 1);
+    EXPECT_EQ(other.sink.messages()[0].text, u"Registro ha sido modificado o eliminado por otro usuario"_s);
+    EXPECT_EQ(other.sink.messages()[0].title, u"Mensaje"_s);
+    EXPECT_EQ(everything(), saved);
+
+    // Opened again it sees both changes and saves over them.
+    ASSERT_TRUE(other.store.open(key()));
+    other.model.setText(116, u"5"_s);
+    ASSERT_TRUE(other.store.GrabarForm(checks));
+    EXPECT_EQ(rows(u"SELECT casilla || '=' || i_valor FROM det WHERE casilla IN ('100', '114', '116') "
+                   "ORDER BY casilla"_s),
+              (QStringList{u"100=200"_s, u"114=7"_s, u"116=5"_s}));
+
+    // Deleted by the other window meanwhile: this one does not bring it back.
+    ASSERT_TRUE(store.open(key()));
+    ASSERT_TRUE(deleteDeclaration(other.session, key()));
+    env.sink.clear();
+    EXPECT_FALSE(store.GrabarForm(checks));
+    EXPECT_TRUE(env.sink.contains(u"Registro ha sido modificado o eliminado por otro usuario"_s));
+    EXPECT_TRUE(rows(u"SELECT * FROM cab"_s).isEmpty());
+
+    // Two windows that both start it as new: the second one finds it there.
+    fillDeclaration();
+    ASSERT_TRUE(other.store.startNew());
+    other.model.setRuc(kRuc);
+    ASSERT_TRUE(store.GrabarForm(checks));
+    other.sink.clear();
+    EXPECT_FALSE(other.store.GrabarForm(checks));
+    EXPECT_EQ(other.sink.messages().value(0).text, u"Registro ya existe lo ingresaron en ese momento"_s);
 }
 
 TEST(OrderNumberTest, CheckDigitsAndVerification) {
