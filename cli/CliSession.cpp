@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include "Commands.h"
 #include "data/Catalogue.h"
 #include "data/SeedCatalogue.h"
 #include "startup/IniFile.h"
@@ -28,12 +29,20 @@ bool CliSession::open() {
         return false;
     }
     if (!openConnection(session, ini) || !createWorkingTables(session.db())) {
+        printError(u"No se puede abrir la base de datos "_s + session.settings.gDBFile + u'.');
         sink.flushToStderr();
         return false;
     }
     catalogue::loadRates(session);
     sink.flushToStderr();
     return true;
+}
+
+int CliSession::refuseFailedRead() {
+    printError(u"No se pudo leer la base de datos "_s + session.settings.gDBFile +
+               u": está dañada o no se puede leer en este momento."_s);
+    sink.flushToStderr();
+    return kRefused;
 }
 
 }  // namespace zem::cli

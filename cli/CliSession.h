@@ -19,6 +19,10 @@ public:
     // needs no installation. False (with the reason on standard error) when it cannot be made.
     bool openScratch();
 
+    // A read the database failed: a Spanish line first, then what the database said (kept in the sink), and
+    // nothing on standard output. Returns the exit code of a refusal.
+    int refuseFailedRead();
+
     CliSink sink;
     Clock clock;
     Session session;

@@ -103,6 +103,10 @@ bool openExisting(CliSession& cli, const Arguments& a, DeclarationKey* key) {
     *key = keyFor(ruc, a);
     if (declarationExists(cli.session.db(), *key))
         return true;
+    if (cli.session.db().lastError().isError()) {
+        cli.refuseFailedRead();
+        return false;
+    }
     printError(noDeclaration(*key));
     return false;
 }
@@ -225,6 +229,8 @@ int cmdShow(const QStringList& words) {
         return kRefused;
     const DeclarationKey key = keyFor(ruc, a);
     const StoredDeclaration stored = readStoredDeclaration(cli.session.db(), key);
+    if (stored.readFailed)
+        return cli.refuseFailedRead();
     cli.sink.flushToStderr();
     if (!stored.exists)
         return refuse(noDeclaration(key));
@@ -308,9 +314,12 @@ int cmdList(const QStringList& words) {
     if (!cli.open())
         return kRefused;
     const bool sent = a.has(u"--enviadas"_s);
+    bool failed = false;
     const QList<DeclarationRow> rows = declarationRows(
         cli.session.db(),
-        sessionFilter(cli.session, sent ? DeclarationList::Sent : DeclarationList::InPreparation));
+        sessionFilter(cli.session, sent ? DeclarationList::Sent : DeclarationList::InPreparation), &failed);
+    if (failed)
+        return cli.refuseFailedRead();
     cli.sink.flushToStderr();
     QJsonArray json;
     for (const DeclarationRow& r : rows) {

@@ -18,6 +18,10 @@ bool taxpayerVisible(CliSession& cli, const QString& ruc) {
     Session& s = cli.session;
     const documents::Query q = documents::taxpayerListQuery(s.db(), s.usuario(), s.gFormulario);
     QSqlQuery rows = s.db().select(q.sql, q.params);
+    if (!rows.isActive()) {
+        cli.refuseFailedRead();
+        return false;
+    }
     while (rows.next()) {
         if (rows.value(u"doc_id_d"_s).toString().trimmed() == ruc)
             return true;
@@ -34,6 +38,9 @@ bool openDeclaration(CliSession& cli, FormSession& form, const DeclarationKey& k
         request = OpenRequest::sentCopy(key, QString());
     } else if (declarationExists(cli.session.db(), key)) {
         request = OpenRequest::existing(key);
+    } else if (cli.session.db().lastError().isError()) {
+        cli.refuseFailedRead();
+        return false;
     } else if (!mayStart) {
         printError(u"No existe la declaración del RUC "_s + key.ruc + u'.');
         return false;

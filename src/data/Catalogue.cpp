@@ -104,14 +104,14 @@ std::optional<ParamRow> row(Db& db, const QString& code, const QString& key) {
                             {code.trimmed(), key.trimmed()});
     if (!q.isActive() || !q.next())
         return std::nullopt;
-    return ParamRow{q.value(0).toString(), q.value(1).toString()};
+    return ParamRow{q.value(u"argumento"_s).toString(), q.value(u"funcion"_s).toString()};
 }
 
 QList<ParamRow> all(Db& db, const QString& code) {
     QList<ParamRow> rows;
     QSqlQuery q = db.select(u"SELECT argumento, funcion FROM param WHERE numero = ?"_s, {code.trimmed()});
     while (q.isActive() && q.next())
-        rows.append({q.value(0).toString(), q.value(1).toString()});
+        rows.append({q.value(u"argumento"_s).toString(), q.value(u"funcion"_s).toString()});
     std::stable_sort(rows.begin(), rows.end(), [](const ParamRow& a, const ParamRow& b) {
         const double va = Val(a.argumento), vb = Val(b.argumento);
         return va != vb ? va < vb : a.argumento < b.argumento;
@@ -146,8 +146,8 @@ QList<ListEntry> listEntriesWithFlag(Db& db, const QString& code, const QString&
     QList<Row> rows;
     QSqlQuery q = db.select(sql, params);
     while (q.isActive() && q.next()) {
-        const QString description = rightTrimmed(field(q.value(1).toString(), start, length));
-        rows.append({q.value(0).toString().trimmed(), description, collationKey(description)});
+        const QString description = rightTrimmed(field(q.value(u"funcion"_s).toString(), start, length));
+        rows.append({q.value(u"argumento"_s).toString().trimmed(), description, collationKey(description)});
     }
 
     const auto byCode = [](const Row& a, const Row& b) { return codeLess(a.code, b.code); };

@@ -87,7 +87,7 @@ QList<DocumentTypeEntry> documentTypeList(Db& db, int flagPosition) {
                   {kDocumentTypes, flagPosition});
     bool haveRuc = false;
     while (q.isActive() && q.next()) {
-        rows.append({q.value(0).toString().trimmed(), q.value(1).toString()});
+        rows.append({q.value(u"argumento"_s).toString().trimmed(), q.value(u"funcion"_s).toString()});
         haveRuc = haveRuc || catalogueKey(rows.last().code) == u"6";
     }
     // The RUC is always known: without its row, the built-in one serves the lists that allow it.

@@ -126,7 +126,7 @@ bool loadSeedCatalogue(Db& db) {
         QSet<QString> present;
         QSqlQuery q = db.select(u"SELECT numero, argumento FROM param"_s);
         while (q.isActive() && q.next())
-            present.insert(q.value(0).toString() + u'\t' + q.value(1).toString());
+            present.insert(q.value(u"numero"_s).toString() + u'\t' + q.value(u"argumento"_s).toString());
         for (const SeedRow& r : params) {
             if (present.contains(r.numero + u'\t' + r.argumento))
                 continue;
@@ -137,7 +137,7 @@ bool loadSeedCatalogue(Db& db) {
         QSet<QString> codes;
         QSqlQuery e = db.select(u"SELECT coderror FROM error"_s);
         while (e.isActive() && e.next())
-            codes.insert(e.value(0).toString());
+            codes.insert(e.value(u"coderror"_s).toString());
         for (const auto& [code, text] : errors) {
             if (codes.contains(code))
                 continue;

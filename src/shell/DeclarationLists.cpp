@@ -74,9 +74,7 @@ QString cell(const DeclarationRow& r, Column c) {
     return {};
 }
 
-}  // namespace
-
-QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter) {
+bool readRows(Db& db, const ListFilter& filter, QList<DeclarationRow>* out) {
     const bool sent = filter.list != DeclarationList::InPreparation;
     QString sql =
         sent ? u"SELECT a.doc_id_d, b.nombre, a.periodo, a.formulario, a.estado, a.semana, a.correl, "
@@ -101,26 +99,37 @@ QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter) {
             break;
     }
 
-    QList<DeclarationRow> rows;
     QSqlQuery q = db.select(sql, params);
     while (q.next()) {
         DeclarationRow r;
-        r.ruc = q.value(0).toString();
-        r.nombre = q.value(1).toString();
-        r.periodo = q.value(2).toString();
-        r.formulario = q.value(3).toString();
-        r.estado = q.value(4).toInt();
-        r.semana = q.value(5).toInt();
+        r.ruc = q.value(u"doc_id_d"_s).toString();
+        r.nombre = q.value(u"nombre"_s).toString();
+        r.periodo = q.value(u"periodo"_s).toString();
+        r.formulario = q.value(u"formulario"_s).toString();
+        r.estado = q.value(u"estado"_s).toInt();
+        r.semana = q.value(u"semana"_s).toInt();
         if (sent) {
-            r.correl = q.value(6).toString();
-            r.fecEnv = q.value(7).toString();
-            r.norden = q.value(8).toString();
-            r.control = q.value(9).toString();
-            r.rectifica = q.value(10).toString();
+            r.correl = q.value(u"correl"_s).toString();
+            r.fecEnv = q.value(u"fec_env"_s).toString();
+            r.norden = q.value(u"norden"_s).toString();
+            r.control = q.value(u"control"_s).toString();
+            r.rectifica = q.value(u"rectifica"_s).toString();
         }
-        rows << r;
+        out->append(r);
     }
-    return rows;
+    return q.isActive();
+}
+
+}  // namespace
+
+QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter, bool* failed) {
+    QList<DeclarationRow> rows;
+    // One read: the user's kind and the rows from the same moment, and a failure of either is a failure of
+    // the list, never a shorter list.
+    const bool ok = db.transaction([&] { return readRows(db, filter, &rows); }, Db::Access::Read);
+    if (failed)
+        *failed = !ok;
+    return ok ? rows : QList<DeclarationRow>();
 }
 
 ListFilter sessionFilter(const Session& session, DeclarationList list) {

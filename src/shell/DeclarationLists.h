@@ -47,7 +47,9 @@ struct ListFilter {
     bool everyUser = false;
 };
 
-QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter);
+// The rows of a list. When the database fails to give them all, the failure has been reported, *failed is set
+// and the list is empty.
+QList<DeclarationRow> declarationRows(Db& db, const ListFilter& filter, bool* failed = nullptr);
 
 // The list's filter for the session's user and form.
 ListFilter sessionFilter(const Session& session, DeclarationList list);

@@ -32,10 +32,10 @@ QList<ReferenceRow> referenceRows(Db& db, ReferenceKind kind) {
             u"SELECT argumento, funcion FROM param WHERE numero = ? ORDER BY argumento DESC"_s, {u"404"_s});
         while (q.next()) {
             // The key is the validity start "yyyymmdd", shown day first.
-            const QString key = q.value(0).toString().trimmed();
+            const QString key = q.value(u"argumento"_s).toString().trimmed();
             const QString date =
                 key.size() == 8 ? key.mid(6, 2) + u'/' + key.mid(4, 2) + u'/' + key.left(4) : key;
-            rows.append({date, Format(Val(q.value(1).toString().trimmed()), u"###,###"_s)});
+            rows.append({date, Format(Val(q.value(u"funcion"_s).toString().trimmed()), u"###,###"_s)});
         }
         return rows;
     }
@@ -43,10 +43,10 @@ QList<ReferenceRow> referenceRows(Db& db, ReferenceKind kind) {
     QSqlQuery q =
         db.select(u"SELECT argumento, funcion FROM param WHERE numero = ? ORDER BY argumento"_s, {code});
     while (q.next()) {
-        const QString key = q.value(0).toString();
+        const QString key = q.value(u"argumento"_s).toString();
         if (key.trimmed() == u"00")
             continue;  // "00" is no bank and no profession
-        rows.append({key.left(2), q.value(1).toString().left(36)});
+        rows.append({key.left(2), q.value(u"funcion"_s).toString().left(36)});
     }
     return rows;
 }

@@ -107,13 +107,13 @@ QList<Taxpayer> taxpayers(Db& db) {
         u"FROM cont WHERE tip_doc_d = 6 ORDER BY doc_id_d"_s);
     while (q.next()) {
         Taxpayer t;
-        t.ruc = q.value(0).toString();
-        t.apellidoP = q.value(1).toString();
-        t.apellidoM = q.value(2).toString();
-        t.nombre1 = q.value(3).toString();
-        t.nombre = q.value(4).toString();
-        t.tipoIngreso = q.value(5).toInt();
-        t.usuario = q.value(6).toString();
+        t.ruc = q.value(u"doc_id_d"_s).toString();
+        t.apellidoP = q.value(u"apellido_p"_s).toString();
+        t.apellidoM = q.value(u"apellido_m"_s).toString();
+        t.nombre1 = q.value(u"nombre_1"_s).toString();
+        t.nombre = q.value(u"nombre"_s).toString();
+        t.tipoIngreso = q.value(u"tipo_ingreso"_s).toInt();
+        t.usuario = q.value(u"usuario"_s).toString();
         out << t;
     }
     return out;
@@ -123,7 +123,7 @@ QList<User> users(Db& db) {
     QList<User> out;
     QSqlQuery q = db.select(u"SELECT usuario, tipo FROM claves ORDER BY usuario"_s);
     while (q.next())
-        out.append({q.value(0).toString(), q.value(1).toString()});
+        out.append({q.value(u"usuario"_s).toString(), q.value(u"tipo"_s).toString()});
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QUuid>
+#include <memory>
 
 namespace zem::test {
 
@@ -21,19 +22,32 @@ struct Outcome {
 // Runs the batch tool with its settings and data under a temporary home.
 class Tool {
 public:
-    Outcome operator()(const QStringList& args) const {
-        QProcess p;
+    // Runs the tool (or the given program, which then starts the tool itself) and waits for it.
+    Outcome operator()(const QStringList& args, const QString& program = {}) const {
+        return finish(*start(args, program));
+    }
+
+    // Starts the tool without waiting, for several runs at once.
+    std::unique_ptr<QProcess> start(const QStringList& args, const QString& program = {}) const {
+        auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
         env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
         env.insert(u"USER"_s, u"CONTADOR"_s);
         env.insert(u"LOGNAME"_s, u"CONTADOR"_s);
-        p.setProcessEnvironment(env);
-        p.start(QString::fromUtf8(ZEM0482_PATH), args);
-        p.waitForFinished(60000);
+        p->setProcessEnvironment(env);
+        p->start(program.isEmpty() ? QString::fromUtf8(ZEM0482_PATH) : program, args);
+        return p;
+    }
+
+    static Outcome finish(QProcess& p) {
+        p.waitForFinished(120000);
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
     }
+
+    // The database file of the installation that init creates.
+    QString databaseFile() const { return home.filePath(u"data/zem/zem.db"_s); }
 
     // "init --demo": the installation with its demonstration taxpayer; remembers the database file.
     bool initDemo() {
