@@ -84,10 +84,10 @@ TEST(CliStore, ConcurrentSavesNeverLoseAReportedUpdate) {
     ASSERT_LE(zem(QStringList{u"save"_s, kDemo} + kIdentification).code, 1);
     // Each process saves the same declaration with its own box; a save that another one overtook must be
     // refused, never reported as saved and then overwritten.
-    const QStringList boxes = {u"100"_s, u"116"_s, u"203"_s, u"128"_s};
+    const QStringList boxes = {u"100"_s, u"116"_s, u"203"_s, u"128"_s, u"114"_s, u"523"_s};
     QStringList expected(boxes.size());
     int saved = 0, lost = 0;
-    for (int round = 1; round <= 6; ++round) {
+    for (int round = 1; round <= 8; ++round) {
         std::vector<std::unique_ptr<QProcess>> running;
         for (qsizetype p = 0; p < boxes.size(); ++p)
             running.push_back(
