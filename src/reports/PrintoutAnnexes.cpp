@@ -48,9 +48,7 @@ QSqlQuery DeclarationPrintout::annexRows(const QString& tableName, const QString
         sql += u" AND casilla = ?"_s;
         params.append(box);
     }
-    QSqlQuery q = db_.select(sql, params);
-    q.setForwardOnly(true);
-    return q;
+    return db_.select(sql, params);
 }
 
 QString DeclarationPrintout::payerName(const QString& document) {
