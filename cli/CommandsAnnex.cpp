@@ -9,6 +9,7 @@
 #include "DeclarationOpening.h"
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
+#include "annexes/Condominio.h"
 #include "annexes/Registers.h"
 #include "data/Documents.h"
 #include "data/Format.h"
@@ -54,9 +55,9 @@ std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, FormSession& form, co
     return r;
 }
 
-// The register has changed: its box and the chain follow, and the declaration is saved as "save" saves it.
-int leaveAndSave(CliSession& cli, FormSession& form, AnnexRegister& r) {
-    if (!r.leave() || !form.save()) {
+// The declaration is saved as "save" saves it, after a register (and its box) changed.
+int saveAndReport(CliSession& cli, FormSession& form) {
+    if (!form.save()) {
         cli.sink.flushToStderr();
         return kRefused;
     }
@@ -64,6 +65,33 @@ int leaveAndSave(CliSession& cli, FormSession& form, AnnexRegister& r) {
     cli.sink.flushToStderr(true);
     printLine(message);
     return form.validation().inconsistent() ? kFinding : kOk;
+}
+
+// The register has changed: its box and the chain follow, and the declaration is saved.
+int leaveAndSave(CliSession& cli, FormSession& form, AnnexRegister& r) {
+    if (!r.leave()) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    return saveAndReport(cli, form);
+}
+
+// "annex add RUC condominio tip_doc_con=01 num_ruc=12345678": a co-owner, checked as frmCondominio checks it.
+int addCoOwner(CliSession& cli, FormSession& form, const QHash<QString, QString>& assigned) {
+    for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
+        if (it.key() != u"tip_doc_con" && it.key() != u"num_ruc")
+            return refuse(u"La columna «"_s + it.key() +
+                          u"» no se registra en los condóminos; sus columnas son: tip_doc_con, num_ruc."_s);
+    }
+    Condominio entry(cli.session, form.declaration().ruc());
+    entry.setTipDoc(assigned.value(u"tip_doc_con"_s).trimmed().rightJustified(2, u'0'));
+    entry.setNumRuc(assigned.value(u"num_ruc"_s));
+    if (entry.accept() == Condominio::Result::Refused) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+    cli.sink.clear();  // the entry's own confirmation: the save's message says it all
+    return saveAndReport(cli, form);
 }
 
 int annexList(const QStringList& words) {
@@ -179,7 +207,7 @@ int fillEntry(AnnexEntry& entry, const QHash<QString, QString>& assigned, const 
 
 int annexAdd(const QStringList& words) {
     static const Command command{
-        u"zem0482 annex add RUC CASILLA COLUMNA=VALOR ..."_s,
+        u"zem0482 annex add RUC CASILLA|condominio COLUMNA=VALOR ..."_s,
         u"Registra una fila en el registro de detalle de la casilla, con las columnas por su nombre grabado\n"
         "(per_tri=200601 num_for=1662 num_ord=123 fec_pago=15/02/2006 mto_trib=1234.50 mto_int=0 ...).\n"
         "Los montos derivados se calculan como en la ventana de detalle y se aplican sus mismas\n"
@@ -212,6 +240,8 @@ int annexAdd(const QStringList& words) {
     if (!opened)
         return kRefused;
     FormSession& form = *opened;
+    if (a.positional[1].trimmed() == u"condominio")
+        return addCoOwner(cli, form, assigned);
     const std::unique_ptr<AnnexRegister> r = registerOf(cli, form, a.positional[1].trimmed());
     if (!r)
         return kRefused;

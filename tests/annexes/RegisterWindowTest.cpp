@@ -16,6 +16,7 @@
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
 #include "annexes/ui/AnnexWindows.h"
+#include "annexes/ui/FrmCondominio.h"
 #include "annexes/ui/RegisterEntryWindow.h"
 #include "annexes/ui/RegisterListWindow.h"
 #include "data/SeedCatalogue.h"
@@ -219,4 +220,45 @@ TEST(RegisterWindows, TheDetailOf127OpensItsCreditsOnlyForCreditFormsAndEnterMov
     EXPECT_EQ(order->text(), u"123"_s);
     QTest::keyClick(order, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(d, u"MskFecPag"_s));
+}
+
+TEST(RegisterWindows, ACoOwnerAddedFromTheDeclarationWindowJoinsItsGrid) {
+    test::TestEnv env;
+    ASSERT_TRUE(loadSeedCatalogue(env.db()));
+    env.db().execute(
+        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
+        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
+        {kRuc});
+    FeederRegistry feeders;
+    registerAnnexWindows(feeders);
+    Frm0478 w(env.session, feeders, OpenRequest::newDeclaration());
+    w.show();
+    auto* ruc = child<QComboBox>(w, u"CmbRuc"_s);
+    ruc->setCurrentIndex(ruc->findData(kRuc));
+    Q_EMIT ruc->activated(ruc->currentIndex());
+    for (const QString& option : {u"optPor0"_s, u"optSom1"_s, u"OptRectifica1"_s, u"optCondomino0"_s})
+        QTest::mouseClick(reveal(child<QRadioButton>(w, option)), Qt::LeftButton);
+
+    bool seen = false;
+    whenShown<FrmCondominio>([&](FrmCondominio& d) {
+        seen = true;
+        EXPECT_EQ(d.windowTitle(), u"Condóminos"_s);
+        auto* type = child<QComboBox>(d, u"cboTipo"_s);
+        type->setCurrentIndex(type->findText(u"06"_s));
+        QTest::keyClicks(child<QLineEdit>(d, u"txtNumero"_s), kRuc);  // the declarant himself
+        click(d, u"cmddetalle0"_s);
+        EXPECT_TRUE(env.sink.contains(u"El RUC es igual al del declarante"_s));
+        type->setCurrentIndex(type->findText(u"01"_s));
+        auto* number = child<QLineEdit>(d, u"txtNumero"_s);
+        number->clear();
+        QTest::keyClicks(number, u"12345678"_s);
+        click(d, u"cmddetalle0"_s);
+        EXPECT_TRUE(number->text().isEmpty());  // cleared for the next co-owner
+        click(d, u"cmddetalle1"_s);             // nothing typed since: leaves without asking
+        EXPECT_FALSE(d.isVisible());
+    });
+    click(w, u"cmdCondominio0"_s);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(child<QLabel>(w, u"grdCondominosCantidad"_s)->text(), u"1 Registro(s)"_s);
+    EXPECT_EQ(env.db().scalar(u"SELECT num_ruc FROM TMP_F0480CONDOMI"_s).toString(), u"12345678"_s);
 }

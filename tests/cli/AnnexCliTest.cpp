@@ -161,3 +161,17 @@ TEST(AnnexCli, PayersWithoutDocumentAndDividendsFromTheBatchTool) {
     EXPECT_EQ(person.code, 2);
     EXPECT_TRUE(person.err.contains(u"El número de RUC no aplica a la Distribución de dividendos"_s));
 }
+
+TEST(AnnexCli, CoOwnersAreAddedOnceAndNeverTheDeclarantHimself) {
+    Tool zem;
+    install(zem);
+    const Outcome own = add(zem, u"condominio"_s, {u"tip_doc_con=06"_s, u"num_ruc="_s + kRuc});
+    EXPECT_EQ(own.code, 2);
+    EXPECT_TRUE(own.err.contains(u"El RUC es igual al del declarante"_s)) << own.err.toStdString();
+    const Outcome first = add(zem, u"condominio"_s, {u"tip_doc_con=1"_s, u"num_ruc=12345678"_s});
+    ASSERT_LT(first.code, 2) << first.err.toStdString();
+    const Outcome again = add(zem, u"condominio"_s, {u"tip_doc_con=01"_s, u"num_ruc=12345678"_s});
+    EXPECT_EQ(again.code, 2);
+    EXPECT_TRUE(again.err.contains(u"Ya se ingresó este condómino"_s));
+    EXPECT_EQ(add(zem, u"condominio"_s, {u"mto_trib=5"_s}).code, 2);
+}
