@@ -246,6 +246,10 @@ int annexAdd(const QStringList& words) {
     if (!r)
         return kRefused;
     std::unique_ptr<AnnexEntry> entry = r->newEntry();
+    if (!entry) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
     if (!entry->lineRegister()) {
         if (const int done = fillEntry(*entry, assigned, r->box()); done != kOk) {
             cli.sink.flushToStderr();

@@ -51,6 +51,8 @@ public:
     // The caption of the detail window, and its name ("frmPagosDet", its help section).
     virtual QString caption() const = 0;
     virtual QString windowName() const = 0;
+    // The frame around the fields.
+    virtual QString frameCaption() const { return QStringLiteral("Detalle de pagos"); }
 
     // "NUEVO" or "MODIFICA".
     const QString& mode() const { return mode_; }

@@ -25,6 +25,7 @@ public:
 
     QString caption() const override;
     QString windowName() const override { return QStringLiteral("FrmRetenciones"); }
+    QString frameCaption() const override { return QStringLiteral("Dividendos Percibidos"); }
     bool Valida_Datos() override;
     // Closing: with unsaved changes asks whether to save them (Yes saves, No drops, Cancel stays). True when
     // the window may close.

@@ -47,6 +47,11 @@ QString DonationEntry::caption() const {
     return ret_.texts().entryCaption;
 }
 
+QString DonationEntry::frameCaption() const {
+    return donation() ? u"Detalle de la Entidad Beneficiaria"_s
+                      : u"Detalle de la Entidad Bancaria/Financiera"_s;
+}
+
 void DonationEntry::Calcularitf() {
     if (donation())
         return;

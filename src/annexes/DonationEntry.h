@@ -17,6 +17,7 @@ public:
 
     QString caption() const override;
     QString windowName() const override { return QStringLiteral("frmOtrasdet"); }
+    QString frameCaption() const override;
     bool Valida_Datos() override;
     // Calcularitf: "Movimiento bancario" from the amount withheld.
     void Calcularitf();

@@ -120,6 +120,8 @@ bool RetRegister::canAdd() {
 }
 
 std::unique_ptr<AnnexEntry> RetRegister::newEntry() {
+    if (!canAdd())
+        return nullptr;
     if (oneLevelBox(boxNumber()))
         return std::make_unique<DonationEntry>(*this);
     return std::make_unique<RetCabEntry>(*this);

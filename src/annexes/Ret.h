@@ -21,7 +21,8 @@ public:
     const RetTexts& texts() const { return texts_; }
     // "&Nuevo": box 519 takes at most 50 donors ("Sólo se permite registrar hasta 50 donantes").
     bool canAdd();
-    // The entry of a new record: the payer header (RetCabEntry), or for 519 and 522 the record itself.
+    // The entry of a new record: the payer header (RetCabEntry), or for 519 and 522 the record itself;
+    // nullptr when canAdd() refuses.
     std::unique_ptr<AnnexEntry> newEntry() override;
 
 protected:

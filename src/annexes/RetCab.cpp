@@ -304,6 +304,10 @@ bool RetCabEntry::leave() {
 RetLineEntry::RetLineEntry(RetCabEntry& header, QList<EntryField> fields)
     : AnnexEntry(header.lines(), std::move(fields)), header_(header) {}
 
+QString RetLineEntry::frameCaption() const {
+    return header_.ret().texts().detailFrame;
+}
+
 QString RetLineEntry::caption() const {
     return header_.ret().texts().entryCaption;
 }

@@ -76,6 +76,7 @@ public:
     RetCabEntry& header() const { return header_; }
     QString caption() const override;
     QString windowName() const override { return QStringLiteral("frmOtrasdet"); }
+    QString frameCaption() const override;
 
 protected:
     QString storedValue(const QString& column) const override;

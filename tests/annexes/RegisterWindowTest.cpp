@@ -14,11 +14,13 @@
 
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
+#include "annexes/Dividendos.h"
 #include "annexes/Registers.h"
 #include "annexes/ui/AnnexWindows.h"
 #include "annexes/ui/FrmCondominio.h"
 #include "annexes/ui/RegisterEntryWindow.h"
 #include "annexes/ui/RegisterListWindow.h"
+#include "annexes/ui/RetCabWindow.h"
 #include "data/SeedCatalogue.h"
 #include "declaration/Rules.h"
 #include "declaration/ui/FeederRegistry.h"
@@ -220,6 +222,120 @@ TEST(RegisterWindows, TheDetailOf127OpensItsCreditsOnlyForCreditFormsAndEnterMov
     EXPECT_EQ(order->text(), u"123"_s);
     QTest::keyClick(order, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(d, u"MskFecPag"_s));
+}
+
+namespace {
+
+// Under Xvfb, with ZEM_SHOTS naming a folder, each window is kept there as a picture for a look.
+void shoot(QWidget& w, const QString& name) {
+    const QString dir = qEnvironmentVariable("ZEM_SHOTS");
+    if (!dir.isEmpty())
+        w.grab().save(dir + u'/' + name + u".png"_s);
+}
+
+void typeInto(QWidget* w, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    edit->setCursorPosition(0);
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+TEST(RegisterWindows, AReceiptOfBox107WalksFromTheDeclarationToItsBoxAndTheChain) {
+    test::TestEnv env;
+    ASSERT_TRUE(loadSeedCatalogue(env.db()));
+    env.db().execute(
+        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
+        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
+        {kRuc});
+    FeederRegistry feeders;
+    registerAnnexWindows(feeders);
+    Frm0478 w(env.session, feeders, OpenRequest::newDeclaration());
+    w.show();
+    auto* ruc = child<QComboBox>(w, u"CmbRuc"_s);
+    ruc->setCurrentIndex(ruc->findData(kRuc));
+    Q_EMIT ruc->activated(ruc->currentIndex());
+
+    bool receiptSeen = false;
+    whenShown<RegisterListWindow>([&](RegisterListWindow& list) {
+        EXPECT_EQ(list.objectName(), u"frmRet"_s);
+        EXPECT_EQ(
+            list.windowTitle(),
+            u" 107 - Renta bruta obtenida por el ejercicio individual (Profesión,arte,ciencia u oficio)"_s);
+        whenShown<RetCabWindow>([&](RetCabWindow& payer) {
+            auto* type = qobject_cast<QComboBox*>(payer.control(u"tip_doc_ret"_s));
+            type->setCurrentIndex(type->findData(u"01"_s));
+            EXPECT_TRUE(type->currentText().startsWith(u"01  -  DOC. NACIONAL DE IDENTIDAD"_s));
+            EXPECT_FALSE(payer.control(u"des_razon"_s)->isEnabled());  // a person has names
+            typeInto(payer.control(u"num_doc_ret"_s), u"44556677"_s);
+            typeInto(payer.control(u"des_ape_pat"_s), u"ROJAS"_s);
+            typeInto(payer.control(u"des_nombres"_s), u"LUIS"_s);
+            whenShown<RegisterEntryWindow>([&](RegisterEntryWindow& d) {
+                receiptSeen = true;
+                EXPECT_EQ(d.objectName(), u"frmRetDet"_s);
+                typeInto(d.control(u"per_tri"_s), u"04"_s);
+                auto* cdp = qobject_cast<QComboBox*>(d.control(u"tip_cp"_s));
+                cdp->setCurrentIndex(cdp->findText(u"02"_s));
+                typeInto(d.control(u"num_serie_cp"_s), u"1"_s);
+                typeInto(d.control(u"num_cp"_s), u"345"_s);
+                typeInto(d.control(u"fec_emision_cp"_s), u"30042006"_s);
+                typeInto(d.control(u"mto_imp_cp"_s), u"1500.50"_s);
+                shoot(d, u"frmRetDet"_s);
+                click(d, u"CmdITF0"_s);
+                EXPECT_EQ(qobject_cast<QLineEdit*>(d.control(u"num_cp"_s))->text(), QString());  // cleared
+                click(d, u"CmdITF1"_s);
+            });
+            click(payer, u"cmddetalle0"_s);
+            EXPECT_EQ(child<QLabel>(payer, u"LblCantidad"_s)->text(), u"Cantidad de registros : 1"_s);
+            EXPECT_EQ(payer.grid()->model()->index(0, 2).data().toString(), u"00000345"_s);
+            EXPECT_FALSE(payer.control(u"num_doc_ret"_s)->isEnabled());  // stored with its first line
+            shoot(payer, u"frmRetCab"_s);
+            click(payer, u"cmddetalle3"_s);
+            EXPECT_FALSE(payer.isVisible());
+        });
+        click(list, u"CmdITF0"_s);
+        EXPECT_EQ(child<QLabel>(list, u"LblCtd_ITF"_s)->text(), u"Cantidad de registros: 1"_s);
+        EXPECT_EQ(child<QLabel>(list, u"lblTotal_ITF"_s)->text(), u"1,501"_s);
+        EXPECT_EQ(list.grid()->model()->index(0, 1).data().toString(), u"ROJAS  LUIS"_s);
+        shoot(list, u"frmRet"_s);
+        click(list, u"CmdITF3"_s);
+    });
+    QLineEdit* box107 = qobject_cast<QLineEdit*>(reveal(w.TxtValor(107)));
+    box107->setFocus();
+    QTest::keyClick(box107, Qt::Key_5);
+    ASSERT_TRUE(receiptSeen);
+    EXPECT_EQ(w.TxtValor(107)->text(), u"1,501"_s);
+    EXPECT_EQ(w.TxtValor(507)->text(), u"(300)"_s);  // its 20 % deduction
+    EXPECT_FALSE(w.TxtValor(113)->text().isEmpty());
+}
+
+TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
+    test::TestEnv env;
+    ASSERT_TRUE(loadSeedCatalogue(env.db()));
+    Declaration declaration;
+    Rules rules(declaration, u"3400"_s);
+    for (int box : {519, 522}) {
+        const auto model = openRegister(env.session, rules, box);
+        const auto entry = model->newEntry();
+        RegisterEntryWindow d(*entry);
+        d.show();
+        typeInto(d.control(u"mto_total"_s), u"8.00"_s);
+        if (box == 522) {
+            EXPECT_EQ(qobject_cast<QLineEdit*>(d.control(u"movimiento"_s))->text(), u"10,000.00"_s);
+        }
+        shoot(d, u"frmOtrasdet"_s + QString::number(box));
+        RegisterListWindow list(*model);
+        list.show();
+        shoot(list, u"frmRet"_s + QString::number(box));
+    }
+    DividendosRegister dividends(env.session, rules);
+    const auto entry = dividends.newEntry();
+    RegisterEntryWindow d(*entry);
+    d.show();
+    EXPECT_EQ(d.objectName(), u"FrmRetenciones"_s);
+    shoot(d, u"FrmRetenciones"_s);
 }
 
 TEST(RegisterWindows, ACoOwnerAddedFromTheDeclarationWindowJoinsItsGrid) {

@@ -1,10 +1,15 @@
 #include "annexes/ui/AnnexWindows.h"
 
+#include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Condominio.h"
+#include "annexes/Dividendos.h"
 #include "annexes/Registers.h"
+#include "annexes/RetCab.h"
 #include "annexes/ui/FrmCondominio.h"
+#include "annexes/ui/RegisterEntryWindow.h"
 #include "annexes/ui/RegisterListWindow.h"
+#include "annexes/ui/RetCabWindow.h"
 #include "declaration/Declaration.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "startup/Session.h"
@@ -18,6 +23,40 @@ void openRegisterList(const FeederContext& context, int box) {
     if (!model)
         return;
     RegisterListWindow window(*model, context.parent);
+    // A payer opens with its lines (frmRetCab); after any entry the list and its box follow.
+    window.setEntryOpener([&model](AnnexEntry& entry, QWidget* parent) {
+        if (auto* payer = qobject_cast<RetCabEntry*>(&entry)) {
+            RetCabWindow header(*payer, parent);
+            header.exec();
+        } else {
+            RegisterEntryWindow detail(entry, parent);
+            detail.exec();
+        }
+        model->refreshAfterAction();
+    });
+    window.exec();
+}
+
+// FrmRetenciones asks before it drops unsaved changes.
+class DividendWindow : public RegisterEntryWindow {
+public:
+    DividendWindow(DividendosEntry& entry, QWidget* parent)
+        : RegisterEntryWindow(entry, parent), entry_(entry) {}
+    void reject() override {
+        if (entry_.closeRequested())
+            QDialog::reject();
+    }
+
+private:
+    DividendosEntry& entry_;
+};
+
+void openDividend(const FeederContext& context, const QString& mode, const QVariantList& row) {
+    DividendosRegister model(context.session, context.rules);
+    model.Get_RET();
+    const int at = mode == AnnexEntry::kModifica ? model.findRow(row) : -1;
+    const std::unique_ptr<AnnexEntry> entry = at >= 0 ? model.entryFor(at) : model.newEntry();
+    DividendWindow window(static_cast<DividendosEntry&>(*entry), context.parent);
     window.exec();
 }
 
@@ -30,9 +69,10 @@ void openCondominio(const FeederContext& context, const QString&, const QVariant
 }  // namespace
 
 void registerAnnexWindows(FeederRegistry& registry) {
-    for (Feeder feeder : {Feeder::DirectPayments, Feeder::PaymentsOnAccount})
+    for (Feeder feeder : {Feeder::DirectPayments, Feeder::PaymentsOnAccount, Feeder::Withholdings})
         registry.setBoxOpener(feeder, openRegisterList);
     registry.setGridOpener(GridEntry::CoOwners, openCondominio);
+    registry.setGridOpener(GridEntry::Dividends, openDividend);
 }
 
 }  // namespace zem

@@ -35,6 +35,9 @@ QString controlName(const EntryField& f, int amountIndex) {
             return u"txtOrden"_s;
         case EntryKind::Date:
             return u"MskFecPag"_s;
+        case EntryKind::Document:
+        case EntryKind::Text:
+            return u"Txt_"_s + f.column;
         default:
             return u"TxtMonto"_s + QString::number(amountIndex);
     }
@@ -48,7 +51,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
     setWindowTitle(entry.caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(u"Detalle de pagos"_s, this);
+    auto* frame = new QGroupBox(entry.frameCaption(), this);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(0, 1);
     MessageSink& sink = entry.owner().session().sink;
@@ -81,6 +84,12 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
                 connect(edit, &QLineEdit::textChanged, this, [this, column] {
                     if (!showing_)
                         entry_.setValue(column, controlText(column));
+                });
+                // Leaving the field fills it or refuses it (the series and number of a receipt).
+                connect(edit, &QLineEdit::editingFinished, this, [this, column, edit] {
+                    if (!showing_ && edit->isModified() && !entry_.leaveField(column))
+                        edit->setFocus();
+                    edit->setModified(false);
                 });
                 control = edit;
                 break;

@@ -131,8 +131,10 @@ int RegisterListWindow::currentRow() const {
 }
 
 void RegisterListWindow::nuevo() {
+    // A register may refuse a new record (box 519 holds at most 50 donors); it has said why.
     const std::unique_ptr<AnnexEntry> entry = model_.newEntry();
-    openEntry_(*entry, this);
+    if (entry)
+        openEntry_(*entry, this);
 }
 
 void RegisterListWindow::modificar() {
