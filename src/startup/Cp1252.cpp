@@ -7,18 +7,20 @@ namespace zem::cp1252 {
 namespace {
 
 // Unicode of the bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 }  // namespace
 
 int code(QChar c) {
     const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] != 0 && kHigh[i] == u) return static_cast<int>(0x80 + i);
+        if (kHigh[i] != 0 && kHigh[i] == u)
+            return static_cast<int>(0x80 + i);
     }
     return '?';
 }
@@ -26,7 +28,8 @@ int code(QChar c) {
 QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text) out.append(static_cast<char>(code(c)));
+    for (QChar c : text)
+        out.append(static_cast<char>(code(c)));
     return out;
 }
 

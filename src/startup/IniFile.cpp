@@ -14,16 +14,19 @@ namespace {
 // The section name of a "[Name]" line, or a null text for any other line.
 QString sectionOf(const QString& line) {
     const QString t = line.trimmed();
-    if (t.startsWith(u'[') && t.endsWith(u']')) return t.mid(1, t.size() - 2).trimmed();
+    if (t.startsWith(u'[') && t.endsWith(u']'))
+        return t.mid(1, t.size() - 2).trimmed();
     return {};
 }
 
 // Splits "key = value"; false for lines without '=' and for comments.
 bool splitEntry(const QString& line, QString* key, QString* value) {
     const QString t = line.trimmed();
-    if (t.isEmpty() || t.startsWith(u';') || t.startsWith(u'#')) return false;
+    if (t.isEmpty() || t.startsWith(u';') || t.startsWith(u'#'))
+        return false;
     const qsizetype eq = t.indexOf(u'=');
-    if (eq <= 0) return false;
+    if (eq <= 0)
+        return false;
     *key = t.left(eq).trimmed();
     *value = t.mid(eq + 1).trimmed();
     return true;
@@ -33,15 +36,19 @@ bool splitEntry(const QString& line, QString* key, QString* value) {
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
-bool IniFile::exists() const { return QFileInfo(path_).isFile(); }
+bool IniFile::exists() const {
+    return QFileInfo(path_).isFile();
+}
 
 QStringList IniFile::lines() const {
     QFile f(path_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     QString text = QString::fromUtf8(f.readAll());
     text.replace(u"\r\n"_s, u"\n"_s);
     QStringList result = text.split(u'\n');
-    if (!result.isEmpty() && result.last().isEmpty()) result.removeLast();
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
     return result;
 }
 
@@ -54,7 +61,8 @@ QString IniFile::read(const QString& section, const QString& key) const {
             continue;
         }
         QString k, v;
-        if (inSection && splitEntry(line, &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0) return v;
+        if (inSection && splitEntry(line, &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0)
+            return v;
     }
     return {};
 }
@@ -66,12 +74,14 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
     qsizetype sectionEnd = all.size();  // one past the last line of the section
     for (qsizetype i = 0; i < all.size(); ++i) {
         const QString s = sectionOf(all[i]);
-        if (s.isNull()) continue;
+        if (s.isNull())
+            continue;
         if (sectionStart >= 0) {
             sectionEnd = i;
             break;
         }
-        if (s.compare(section, Qt::CaseInsensitive) == 0) sectionStart = i;
+        if (s.compare(section, Qt::CaseInsensitive) == 0)
+            sectionStart = i;
     }
     bool done = false;
     if (sectionStart >= 0) {
@@ -85,7 +95,8 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         if (!done) {
             // Insert after the last non-blank line of the section.
             qsizetype at = sectionEnd;
-            while (at > sectionStart + 1 && all[at - 1].trimmed().isEmpty()) --at;
+            while (at > sectionStart + 1 && all[at - 1].trimmed().isEmpty())
+                --at;
             all.insert(at, entry);
         }
     } else {
@@ -94,7 +105,8 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
     f.write((all.join(u'\n') + u'\n').toUtf8());
     return f.commit();
 }

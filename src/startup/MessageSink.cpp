@@ -22,7 +22,8 @@ MsgAnswer MessageSink::ask(const QString& text, const QString& title, MsgButtons
 }
 
 MsgAnswer StderrMessageSink::show(const Message& message) {
-    const QString line = message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
+    const QString line =
+        message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     std::fflush(stderr);
     return message.defaultAnswer;
@@ -30,16 +31,20 @@ MsgAnswer StderrMessageSink::show(const Message& message) {
 
 MsgAnswer RecordingMessageSink::show(const Message& message) {
     messages_.append(message);
-    if (message.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (message.buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
     return answers_.isEmpty() ? message.defaultAnswer : answers_.takeFirst();
 }
 
 QStringList RecordingMessageSink::texts() const {
     QStringList out;
-    for (const Message& m : messages_) out << m.text;
+    for (const Message& m : messages_)
+        out << m.text;
     return out;
 }
 
-bool RecordingMessageSink::contains(const QString& text) const { return texts().contains(text); }
+bool RecordingMessageSink::contains(const QString& text) const {
+    return texts().contains(text);
+}
 
 }  // namespace zem

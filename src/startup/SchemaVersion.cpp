@@ -96,14 +96,17 @@ bool prepareSchema(Db& db, DbError* error, int* upgradedFrom) {
                       u"La base de datos "_s + name + u" está vacía: no tiene las tablas del sistema."_s};
             return false;
         case SchemaState::Kind::Foreign:
-            *error = {DbError::kNotADatabase, u"La base de datos "_s + name +
-                                                  u" no es de este sistema: tiene tablas de otro programa."_s};
+            *error = {
+                DbError::kNotADatabase,
+                u"La base de datos "_s + name + u" no es de este sistema: tiene tablas de otro programa."_s};
             return false;
-        case SchemaState::Kind::Ours: break;
+        case SchemaState::Kind::Ours:
+            break;
     }
     if (state.version > kSchemaVersion) {
         *error = {DbError::kNotADatabase,
-                  u"La base de datos "_s + name + u" es de una versión más reciente del programa (versión "_s +
+                  u"La base de datos "_s + name +
+                      u" es de una versión más reciente del programa (versión "_s +
                       QString::number(state.version) + u"); este programa solo conoce hasta la versión "_s +
                       QString::number(kSchemaVersion) + u". Actualice el programa."_s};
         return false;
@@ -115,8 +118,8 @@ bool prepareSchema(Db& db, DbError* error, int* upgradedFrom) {
         const DbError cause = db.lastError();
         *error = {cause.isError() ? cause.number : -1,
                   u"No se pudo actualizar la base de datos "_s + name + u" de la versión "_s +
-                      QString::number(state.version) + u" a la "_s + QString::number(kSchemaVersion) + u": "_s +
-                      cause.description};
+                      QString::number(state.version) + u" a la "_s + QString::number(kSchemaVersion) +
+                      u": "_s + cause.description};
         return false;
     }
     if (upgradedFrom && from < kSchemaVersion)

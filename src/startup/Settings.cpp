@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 
 QString settingsFilePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty()) base = QDir::homePath() + u"/.config"_s;
+    if (base.isEmpty())
+        base = QDir::homePath() + u"/.config"_s;
     return base + u"/zem/QW000.INI"_s;
 }
 
@@ -21,7 +22,8 @@ Settings loadSettings(const IniFile& ini, bool changeDirectory) {
 
     Settings s;
     s.gSysPath = read(u"SysPath");
-    if (changeDirectory && !s.gSysPath.isEmpty()) QDir::setCurrent(s.gSysPath);
+    if (changeDirectory && !s.gSysPath.isEmpty())
+        QDir::setCurrent(s.gSysPath);
     s.gTmpPath = s.gSysPath + u"TMP/"_s;
     s.gSysVersion = read(u"SysVersion");
     s.dbName = read(u"DBName");

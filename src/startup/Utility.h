@@ -43,8 +43,8 @@ QDate parseDate(const QString& text);
 QString RellenaDerecha(const QString& text, int width, QChar fill = u' ');
 // The text filled on the left to the width; a longer text comes back unchanged (series and numbers).
 QString RellenaIzquierda(const QString& text, int width, QChar fill = u'0');
-// The code with which a list entry begins: a numeric code zero-filled to the width, any other code trimmed and
-// filled with blanks to the width.
+// The code with which a list entry begins: a numeric code zero-filled to the width, any other code trimmed
+// and filled with blanks to the width.
 QString FormatoCodigo(const QString& code, int width);
 
 bool ExisteArchivo(const QString& path);

@@ -11,7 +11,8 @@ TEST(CheckCode, SumsOfKeyAndOfCharacters) {
     // Key: 6 + 20100070970 + 2006 + 482 + 0 = 20100073464 -> "464".
     // Characters: "107" -> '1'*1 + '0'*2 + '7'*3 = 49 + 96 + 165 = 310; "5" -> 53; "01" -> 48 + 98 = 146;
     // estado 0 -> 48. Total 557; the last column (the code itself) is left out.
-    const QVariantList row = {6, u"20100070970"_s, u"2006"_s, u"0482"_s, 0, u"107"_s, u"5"_s, u"01"_s, 0, u"999999"_s};
+    const QVariantList row = {6,        u"20100070970"_s, u"2006"_s, u"0482"_s, 0,
+                              u"107"_s, u"5"_s,           u"01"_s,   0,         u"999999"_s};
     EXPECT_EQ(checkCode(row), u"464557"_s);
 }
 

@@ -160,7 +160,7 @@ TEST_F(RulesTest, LoadFlagSuppressesTheChainAndAssistantTotalsDoNotReenter) {
     type(536, 50);
     EXPECT_EQ(box(200), u"150"_s);
     EXPECT_EQ(box(518), u"150"_s);  // the year's total income follows the exempt income
-    d.setText(200, u"999"_s);  // a change from outside is brought back to the lines
+    d.setText(200, u"999"_s);       // a change from outside is brought back to the lines
     EXPECT_EQ(box(200), u"150"_s);
     type(537, -500);
     EXPECT_EQ(box(200), u"0"_s);

@@ -93,8 +93,9 @@ TEST(Schema, AnOlderDatabaseIsUpgradedOnOpeningAndKeepsItsRows) {
     // The tables as the first version wrote them: CAB without its save counter.
     ASSERT_TRUE(db.execute(u"ALTER TABLE cab DROP COLUMN version"_s));
     ASSERT_TRUE(db.execute(u"UPDATE schema_version SET version = 1"_s));
-    ASSERT_TRUE(db.execute(u"INSERT INTO cab (tip_doc_d, doc_id_d, periodo, formulario, semana, estado) "
-                           "VALUES (6, '10123456789', '2006', '0482', 0, 9)"_s));
+    ASSERT_TRUE(
+        db.execute(u"INSERT INTO cab (tip_doc_d, doc_id_d, periodo, formulario, semana, estado) "
+                   "VALUES (6, '10123456789', '2006', '0482', 0, 9)"_s));
 
     Session session(env.sink, env.clock);
     ASSERT_TRUE(openAsTheModule(env, env.session.settings.gDBFile, &session));

@@ -31,7 +31,8 @@ TEST(Settings, PathsAreDerivedByPlainConcatenation) {
     const QString ini = dir.filePath(u"QW000.INI"_s);
     writeFile(ini,
               "garbage without equals\r\n[options]\r\n  sysPATH =  /opt/zem/  \r\nSysVersion=2.1\r\n"
-              "DBPath=/srv/db/\r\nDBName= zem.db \r\nSysMenu=menu.dat\r\nSysUser=  ANA  \r\n[Other]\r\nSysUser=X\r\n");
+              "DBPath=/srv/db/\r\nDBName= zem.db \r\nSysMenu=menu.dat\r\nSysUser=  ANA  "
+              "\r\n[Other]\r\nSysUser=X\r\n");
     const Settings s = loadSettings(IniFile(ini), false);
     EXPECT_EQ(s.gSysPath, u"/opt/zem/"_s);
     EXPECT_EQ(s.gTmpPath, u"/opt/zem/TMP/"_s);
@@ -60,10 +61,13 @@ TEST(Settings, MissingFileOrKeysGiveEmptyValues) {
 TEST(Settings, WritingAKeyKeepsEveryOtherLine) {
     QTemporaryDir dir;
     const QString ini = dir.filePath(u"QW000.INI"_s);
-    writeFile(ini, "; comment\n[Options]\nSysPath=/opt/zem/\nsystemdb=/old.mdw\n\n[Launcher]\nKey=1\nnoise\n");
+    writeFile(ini,
+              "; comment\n[Options]\nSysPath=/opt/zem/\nsystemdb=/old.mdw\n\n[Launcher]\nKey=1\nnoise\n");
     IniFile file(ini);
     ASSERT_TRUE(file.write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s));
-    EXPECT_EQ(readFile(ini), "; comment\n[Options]\nSysPath=/opt/zem/\nSystemDB=/opt/zem/QW000.MDW\n\n[Launcher]\nKey=1\nnoise\n");
+    EXPECT_EQ(
+        readFile(ini),
+        "; comment\n[Options]\nSysPath=/opt/zem/\nSystemDB=/opt/zem/QW000.MDW\n\n[Launcher]\nKey=1\nnoise\n");
 
     ASSERT_TRUE(file.write(u"Options"_s, u"DBName"_s, u"zem.db"_s));
     EXPECT_EQ(file.read(u"OPTIONS"_s, u"dbname"_s), u"zem.db"_s);

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 TEST(Utility, RucCheckDigit) {
     for (const char16_t* ruc : {u"20100070970", u"20131312955", u"10072466760", u"20100047218"})
         EXPECT_TRUE(ValidaRuc(QString::fromUtf16(ruc))) << QString::fromUtf16(ruc).toStdString();
-    for (const char16_t* ruc : {u"20100070971", u"2010007097", u"201000709700", u"2010007097A", u"", u"           "})
+    for (const char16_t* ruc :
+         {u"20100070971", u"2010007097", u"201000709700", u"2010007097A", u"", u"           "})
         EXPECT_FALSE(ValidaRuc(QString::fromUtf16(ruc))) << QString::fromUtf16(ruc).toStdString();
 }
 

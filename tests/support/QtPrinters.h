@@ -5,7 +5,9 @@
 #include <ostream>
 
 // Lets the test framework print Qt texts readably in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '[' << l.join(QStringLiteral(" | ")).toStdString() << ']';
 }

@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 
 TestEnv::TestEnv() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session(sink, clock) {
     const QString sys = dir.path() + u'/';
-    for (const char16_t* sub : {u"TMP", u"RPT", u"BMP"}) QDir(sys).mkpath(QString::fromUtf16(sub));
+    for (const char16_t* sub : {u"TMP", u"RPT", u"BMP"})
+        QDir(sys).mkpath(QString::fromUtf16(sub));
     Settings& s = session.settings;
     s.gSysPath = sys;
     s.gTmpPath = sys + u"TMP/"_s;
@@ -27,7 +28,8 @@ TestEnv::TestEnv() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session
     if (!createSqliteFile(s.gDBFile, &error) || !openDatabase(s, name, &error, 200))
         throw std::runtime_error(error.description.toStdString());
     session.gDB = std::make_unique<Db>(name, sink);
-    if (!createSchema(db()) || !createWorkingTables(db())) throw std::runtime_error("schema");
+    if (!createSchema(db()) || !createWorkingTables(db()))
+        throw std::runtime_error("schema");
 }
 
 }  // namespace zem::test
