@@ -43,7 +43,7 @@ std::unique_ptr<FormSession> openTaxpayer(CliSession& cli, const QString& ruc, b
 std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, FormSession& form, const QString& word) {
     bool numeric = false;
     const int box = word.toInt(&numeric);
-    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, form.rules(), box) : nullptr;
+    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, form.editor(), box) : nullptr;
     if (!r) {
         QStringList boxes;
         for (int b : registerBoxes())
@@ -119,7 +119,7 @@ int annexList(const QStringList& words) {
             return kRefused;
     } else {
         for (int box : registerBoxes())
-            registers.push_back(openRegister(cli.session, form.rules(), box));
+            registers.push_back(openRegister(cli.session, form.editor(), box));
     }
     cli.sink.flushToStderr();
     QJsonArray json;

@@ -5,6 +5,7 @@
 #include "data/Format.h"
 #include "declaration/AnnexGrids.h"
 #include "declaration/Declaration.h"
+#include "declaration/FieldRules.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Schema.h"
@@ -20,8 +21,9 @@ constexpr char16_t kPeriodMask[] = u"0#/####";
 
 }  // namespace
 
-AnnexRegister::AnnexRegister(Session& session, Rules& rules, int box, RegisterDef def, QObject* parent)
-    : QAbstractTableModel(parent), session_(session), rules_(rules), box_(box), def_(std::move(def)) {
+AnnexRegister::AnnexRegister(Session& session, DeclarationEditor& editor, int box, RegisterDef def,
+                             QObject* parent)
+    : QAbstractTableModel(parent), session_(session), editor_(editor), box_(box), def_(std::move(def)) {
     if (const AnnexTable* table = annexByWorking(def_.table))
         tableColumns_ = table->columns;
 }
@@ -267,10 +269,17 @@ void AnnexRegister::writeBox() {
         return;
     // An empty register empties the box; a total of 0 formats to an empty box too, except where the box
     // shows its amount in parentheses.
-    writeRegisterBox(rules_, box_, total_.isEmpty() ? QString() : Format(total_.trimmed(), def_.boxMask));
+    QList<QPair<int, QString>> boxes = {
+        {box_, total_.isEmpty() ? QString() : Format(total_.trimmed(), def_.boxMask)}};
     if (def_.secondBox != 0) {
-        writeRegisterBox(rules_, def_.secondBox,
-                         total_.isEmpty() ? QString() : Format(secondTotal_.trimmed(), def_.secondBoxMask));
+        boxes.append({def_.secondBox,
+                      total_.isEmpty() ? QString() : Format(secondTotal_.trimmed(), def_.secondBoxMask)});
+    }
+    for (const auto& [box, text] : boxes) {
+        if (const FieldResult r = writeRegisterBox(editor_, box, text); !r) {
+            sink().error(r.message, def_.caption);
+            return false;
+        }
     }
 }
 

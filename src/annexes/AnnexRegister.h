@@ -12,7 +12,7 @@ namespace zem {
 class AnnexEntry;
 class Db;
 class MessageSink;
-class Rules;
+class DeclarationEditor;
 struct Session;
 
 // One column of a register's list: the stored column, its heading and how it is shown ("" as stored, a
@@ -72,13 +72,14 @@ class AnnexRegister : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    AnnexRegister(Session& session, Rules& rules, int box, RegisterDef def, QObject* parent = nullptr);
+    AnnexRegister(Session& session, DeclarationEditor& editor, int box, RegisterDef def,
+                  QObject* parent = nullptr);
     ~AnnexRegister() override;
 
     Session& session() const { return session_; }
     MessageSink& sink() const;
     Db& db() const;
-    Rules& rules() const { return rules_; }
+    DeclarationEditor& editor() const { return editor_; }
     const RegisterDef& def() const { return def_; }
     // The box owner: "133".
     QString box() const;
@@ -159,7 +160,7 @@ private:
     void writeBox();
 
     Session& session_;
-    Rules& rules_;
+    DeclarationEditor& editor_;
     int box_;
     RegisterDef def_;
     QStringList tableColumns_;

@@ -50,8 +50,8 @@ const QList<EntryField> kAmounts = {
 
 }  // namespace
 
-PagCtaRegister::PagCtaRegister(Session& session, Rules& rules, QObject* parent)
-    : AnnexRegister(session, rules, 127, pagCtaDef(), parent) {}
+PagCtaRegister::PagCtaRegister(Session& session, DeclarationEditor& editor, QObject* parent)
+    : AnnexRegister(session, editor, 127, pagCtaDef(), parent) {}
 
 std::unique_ptr<AnnexEntry> PagCtaRegister::newEntry() {
     return std::make_unique<PagCtaEntry>(*this);

@@ -10,7 +10,7 @@ class PagCtaRegister : public AnnexRegister {
     Q_OBJECT
 
 public:
-    PagCtaRegister(Session& session, Rules& rules, QObject* parent = nullptr);
+    PagCtaRegister(Session& session, DeclarationEditor& editor, QObject* parent = nullptr);
     std::unique_ptr<AnnexEntry> newEntry() override;
 };
 

@@ -59,8 +59,8 @@ QList<EntryField> pagosAmounts(int box) {
 
 }  // namespace
 
-PagosRegister::PagosRegister(Session& session, Rules& rules, int box, QObject* parent)
-    : AnnexRegister(session, rules, box, pagosDef(box), parent) {}
+PagosRegister::PagosRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent)
+    : AnnexRegister(session, editor, box, pagosDef(box), parent) {}
 
 std::unique_ptr<AnnexEntry> PagosRegister::newEntry() {
     return std::make_unique<PagosEntry>(*this);

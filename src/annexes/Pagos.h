@@ -11,7 +11,7 @@ class PagosRegister : public AnnexRegister {
     Q_OBJECT
 
 public:
-    PagosRegister(Session& session, Rules& rules, int box, QObject* parent = nullptr);
+    PagosRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent = nullptr);
     std::unique_ptr<AnnexEntry> newEntry() override;
 };
 

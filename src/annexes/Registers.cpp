@@ -12,15 +12,15 @@ const QList<int>& registerBoxes() {
     return boxes;
 }
 
-std::unique_ptr<AnnexRegister> openRegister(Session& session, Rules& rules, int box) {
+std::unique_ptr<AnnexRegister> openRegister(Session& session, DeclarationEditor& editor, int box) {
     std::unique_ptr<AnnexRegister> r;
     switch (box) {
         case 133:
         case 529:
-            r = std::make_unique<PagosRegister>(session, rules, box);
+            r = std::make_unique<PagosRegister>(session, editor, box);
             break;
         case 127:
-            r = std::make_unique<PagCtaRegister>(session, rules);
+            r = std::make_unique<PagCtaRegister>(session, editor);
             break;
         case 106:
         case 107:

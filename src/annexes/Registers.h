@@ -6,7 +6,7 @@
 namespace zem {
 
 class AnnexRegister;
-class Rules;
+class DeclarationEditor;
 struct Session;
 
 // The boxes fed by a register that exists, in the order the batch tool lists them.
@@ -14,6 +14,6 @@ const QList<int>& registerBoxes();
 
 // The register that feeds the box, its rows read (Get_RET); nullptr when no register feeds it. Every register
 // is created here, for the declaration window and the batch tool alike.
-std::unique_ptr<AnnexRegister> openRegister(Session& session, Rules& rules, int box);
+std::unique_ptr<AnnexRegister> openRegister(Session& session, DeclarationEditor& editor, int box);
 
 }  // namespace zem

@@ -1,5 +1,7 @@
 #include "declaration/DeclarationEditor.h"
 
+#include <utility>
+
 #include "data/Catalogue.h"
 #include "data/Documents.h"
 #include "declaration/BoxTable.h"
@@ -124,6 +126,13 @@ FieldResult DeclarationEditor::setField(int box, const QString& text) {
         return FieldResult::accepted();
     }
     return setAmount(box, value);
+}
+
+FieldResult DeclarationEditor::setRegisterTotal(int box, const QString& text) {
+    const std::function<bool(int)> rows = std::exchange(registerRows_, {});
+    const FieldResult result = setField(box, text);
+    registerRows_ = rows;
+    return result;
 }
 
 FieldResult DeclarationEditor::setAmount(int box, const QString& text) {

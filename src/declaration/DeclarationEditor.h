@@ -39,6 +39,11 @@ public:
     // An empty text empties the box.
     FieldResult setField(int box, const QString& text);
 
+    // The total of an annex register written into the box it feeds, as its list window and the batch tool's
+    // annex commands write it: checked and typed as setField types an amount (the chain follows), the
+    // register's own rows being where the total comes from.
+    FieldResult setRegisterTotal(int box, const QString& text);
+
     // The answer `code` of an option group (also the groups without a box: OptGeneral, OptExtranjero,
     // OptFideicomiso take "1" or "0"). When the answer would throw registered information away the user is
     // asked first (unless confirmed); a user who keeps it gets a refused result with an empty message.

@@ -5,8 +5,7 @@
 #include "annexes/PagCta.h"
 #include "annexes/Registers.h"
 #include "data/SeedCatalogue.h"
-#include "declaration/Declaration.h"
-#include "declaration/Rules.h"
+#include "declaration/FormSession.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -16,10 +15,14 @@ using namespace Qt::StringLiterals;
 
 class RegisterTest : public ::testing::Test {
 protected:
-    RegisterTest() : rules(declaration, u"3400"_s) { EXPECT_TRUE(loadSeedCatalogue(env.db())); }
+    // A new declaration open, as the window opens it: its working tables emptied.
+    RegisterTest() : form(env.session), declaration(form.declaration()) {
+        EXPECT_TRUE(loadSeedCatalogue(env.db()));
+        EXPECT_TRUE(form.open(OpenRequest::newDeclaration()));
+    }
 
     std::unique_ptr<AnnexRegister> open(int box) {
-        auto r = openRegister(env.session, rules, box);
+        auto r = openRegister(env.session, form.editor(), box);
         EXPECT_TRUE(r);
         return r;
     }
@@ -43,8 +46,8 @@ protected:
     QStringList messages() const { return env.sink.texts(); }
 
     test::TestEnv env;
-    Declaration declaration;
-    Rules rules;
+    FormSession form;
+    Declaration& declaration;
 };
 
 TEST_F(RegisterTest, PaymentsOf133FeedBoxes133And100RoundedAsShownAndEmptyWhenNoneRemain) {

@@ -22,7 +22,7 @@
 #include "annexes/ui/RegisterListWindow.h"
 #include "annexes/ui/RetCabWindow.h"
 #include "data/SeedCatalogue.h"
-#include "declaration/Rules.h"
+#include "declaration/FormSession.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "support/TestEnv.h"
@@ -87,13 +87,12 @@ void typePayment(RegisterEntryWindow& d, const QString& month, const QString& or
 
 // The rows of box 133 in the working table: period, payment and taxable income.
 QList<QStringList> paymentRows(Session& session) {
-    Declaration scratch;
-    Rules rules(scratch, u"3400"_s);
     QList<QStringList> rows;
-    const auto model = openRegister(session, rules, 133);
-    for (int r = 0; r < model->count(); ++r)
-        rows << QStringList{model->value(r, u"per_tri"_s), model->value(r, u"mto_trib"_s),
-                            model->value(r, u"mto_gravado"_s)};
+    QSqlQuery q = session.db().select(
+        u"SELECT per_tri, mto_trib, mto_gravado FROM TMP_F0480PAGOS WHERE casilla = '133'"_s);
+    while (q.next())
+        rows << QStringList{q.value(u"per_tri"_s).toString(), q.value(u"mto_trib"_s).toString(),
+                            q.value(u"mto_gravado"_s).toString()};
     return rows;
 }
 
@@ -189,9 +188,9 @@ TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSu
 TEST(RegisterWindows, TheDetailOf127OpensItsCreditsOnlyForCreditFormsAndEnterMovesOn) {
     test::TestEnv env;
     ASSERT_TRUE(loadSeedCatalogue(env.db()));
-    Declaration declaration;
-    Rules rules(declaration, u"3400"_s);
-    const auto model = openRegister(env.session, rules, 127);
+    FormSession opened(env.session);
+    ASSERT_TRUE(opened.open(OpenRequest::newDeclaration()));
+    const auto model = openRegister(env.session, opened.editor(), 127);
     const auto entry = model->newEntry();
     RegisterEntryWindow d(*entry);
     d.show();

@@ -19,7 +19,9 @@ namespace zem {
 namespace {
 
 void openRegisterList(const FeederContext& context, int box) {
-    const std::unique_ptr<AnnexRegister> model = openRegister(context.session, context.rules, box);
+    if (!context.editor)
+        return;
+    const std::unique_ptr<AnnexRegister> model = openRegister(context.session, *context.editor, box);
     if (!model)
         return;
     RegisterListWindow window(*model, context.parent);

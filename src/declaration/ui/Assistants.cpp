@@ -11,7 +11,8 @@ void openAssistant(AssistantKind kind, const FeederContext& context, const Feede
     BoxAssistant model(kind, context.rules, context.session.sink);
     BoxAssistantDialog dialog(model, context.session.sink, context.parent);
     dialog.setRegisterOpener([&](int box) {
-        const FeederContext inner{&dialog, context.session, context.declaration, context.rules};
+        const FeederContext inner{&dialog, context.session, context.declaration, context.rules,
+                                  context.editor};
         return registry.openFeeder(Feeder::Norms, inner, box);
     });
     dialog.exec();

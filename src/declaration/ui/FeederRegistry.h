@@ -12,6 +12,7 @@ class QWidget;
 namespace zem {
 
 class Declaration;
+class DeclarationEditor;
 class Rules;
 struct Session;
 
@@ -21,6 +22,8 @@ struct FeederContext {
     Session& session;
     Declaration& declaration;
     Rules& rules;
+    // The one setter of the open declaration: the annex registers write the boxes they feed through it.
+    DeclarationEditor* editor = nullptr;
 };
 
 // The grids of the declaration window whose entry windows live elsewhere.

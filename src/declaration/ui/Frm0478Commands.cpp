@@ -26,7 +26,7 @@ void Frm0478::openFeeder(int box) {
             additionalTabs_->setCurrentIndex(3);
         return;
     }
-    const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+    const FeederContext context{this, session_, form_.declaration(), form_.rules(), &form_.editor()};
     if (!feeders_.openBox(context, box)) {
         session_.sink.info(
             u"El detalle de la casilla "_s + boxCode(box) + u" aún no puede registrarse en esta versión."_s,
@@ -48,7 +48,7 @@ void Frm0478::gridCommand(AnnexGridKind kind, int index) {
     const GridEntry entry = kEntries[static_cast<int>(kind)];
     const auto open = [&](const QString& mode, const QVariantList& key) {
         session_.registerMode = mode;
-        const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+        const FeederContext context{this, session_, form_.declaration(), form_.rules(), &form_.editor()};
         if (!feeders_.openGrid(context, entry, mode, key)) {
             session_.sink.info(u"El registro de este detalle aún no está disponible en esta versión."_s,
                                form_.caption());
@@ -97,7 +97,8 @@ void Frm0478::general(int index) {
             return;
         case 3:
             form_.personalisedFile([this] {
-                const FeederContext context{this, session_, form_.declaration(), form_.rules()};
+                const FeederContext context{this, session_, form_.declaration(), form_.rules(),
+                                            &form_.editor()};
                 if (feeders_.openImport(context)) {
                     form_.feederClosed();
                     form_.grids().refreshAll();
