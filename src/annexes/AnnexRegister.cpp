@@ -5,6 +5,7 @@
 #include "data/Format.h"
 #include "declaration/AnnexGrids.h"
 #include "declaration/Declaration.h"
+#include "declaration/DeclarationEditor.h"
 #include "declaration/FieldRules.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
@@ -32,6 +33,10 @@ AnnexRegister::~AnnexRegister() = default;
 
 MessageSink& AnnexRegister::sink() const {
     return session_.sink;
+}
+
+Declaration& AnnexRegister::declaration() const {
+    return editor_.declaration();
 }
 
 Db& AnnexRegister::db() const {
@@ -259,14 +264,13 @@ bool AnnexRegister::leave() {
         sink().error(u"El total es demasiado grande. Debe modificar alguno de los montos. "_s, def_.caption);
         return false;
     }
-    writeBox();
-    return true;
+    return writeBox();
 }
 
-void AnnexRegister::writeBox() {
+bool AnnexRegister::writeBox() {
     // A total too long for the box is refused on leaving; until then the box keeps its value.
     if (!total_.isEmpty() && Format(total_, u"###########0.#0"_s).size() > 15)
-        return;
+        return false;
     // An empty register empties the box; a total of 0 formats to an empty box too, except where the box
     // shows its amount in parentheses.
     QList<QPair<int, QString>> boxes = {
@@ -281,6 +285,7 @@ void AnnexRegister::writeBox() {
             return false;
         }
     }
+    return true;
 }
 
 }  // namespace zem

@@ -12,6 +12,7 @@ namespace zem {
 class AnnexEntry;
 class Db;
 class MessageSink;
+class Declaration;
 class DeclarationEditor;
 struct Session;
 
@@ -79,7 +80,9 @@ public:
     Session& session() const { return session_; }
     MessageSink& sink() const;
     Db& db() const;
+    // The one setter of the open declaration, through which the register writes its box; the declaration.
     DeclarationEditor& editor() const { return editor_; }
+    Declaration& declaration() const;
     const RegisterDef& def() const { return def_; }
     // The box owner: "133".
     QString box() const;
@@ -157,7 +160,8 @@ protected:
 private:
     QString sum(const QString& column) const;
     QString whereOfList(QVariantList& params) const;
-    void writeBox();
+    // Writes the box (and the second box); false, with the setter's message, when the box refused it.
+    bool writeBox();
 
     Session& session_;
     DeclarationEditor& editor_;

@@ -3,7 +3,7 @@
 #include <QDate>
 
 #include "data/Format.h"
-#include "declaration/Rules.h"
+#include "declaration/Declaration.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
 #include "startup/Utility.h"
@@ -46,8 +46,8 @@ RegisterDef dividendosDef() {
 
 }  // namespace
 
-DividendosRegister::DividendosRegister(Session& session, Rules& rules, QObject* parent)
-    : AnnexRegister(session, rules, 118, dividendosDef(), parent) {}
+DividendosRegister::DividendosRegister(Session& session, DeclarationEditor& editor, QObject* parent)
+    : AnnexRegister(session, editor, 118, dividendosDef(), parent) {}
 
 std::unique_ptr<AnnexEntry> DividendosRegister::newEntry() {
     return std::make_unique<DividendosEntry>(*this);
@@ -107,7 +107,8 @@ QString DividendosEntry::storedValue(const QString& column) const {
 
 bool DividendosEntry::closeRequested() {
     Session& s = owner().session();
-    if (!owner().isModified() || owner().rules().declaration().isSent())
+    // A sent declaration is only looked at: nothing to ask.
+    if (!owner().isModified() || owner().declaration().isSent())
         return true;
     switch (s.sink.ask(u"La información ha sido modificada. ¿Desea guardar los cambios?"_s,
                        u"Confirma Salir"_s, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {

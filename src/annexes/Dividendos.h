@@ -11,7 +11,7 @@ class DividendosRegister : public AnnexRegister {
     Q_OBJECT
 
 public:
-    DividendosRegister(Session& session, Rules& rules, QObject* parent = nullptr);
+    DividendosRegister(Session& session, DeclarationEditor& editor, QObject* parent = nullptr);
     std::unique_ptr<AnnexEntry> newEntry() override;
 };
 

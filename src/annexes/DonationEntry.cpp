@@ -6,7 +6,6 @@
 #include "data/Amounts.h"
 #include "data/Format.h"
 #include "declaration/Declaration.h"
-#include "declaration/Rules.h"
 #include "startup/Session.h"
 #include "startup/Utility.h"
 
@@ -80,7 +79,7 @@ bool DonationEntry::Valida_Datos() {
         return refuse(kRuc, u"La longitud del "_s + label + u" debe ser de once dígitos"_s);
     if (!util::ValidaRuc(ruc))
         return refuse(kRuc, u"El número de RUC no es válido"_s);
-    if (ruc == ret_.rules().declaration().ruc().trimmed()) {
+    if (ruc == ret_.declaration().ruc().trimmed()) {
         return refuse(kRuc, donation() ? u"El "_s + label + u" no debe ser igual al RUC del declarante "_s
                                        : u"El RUC"_s +
                                              u" de la Entidad Bancaria / Financiera no debe ser igual "

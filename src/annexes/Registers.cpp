@@ -31,10 +31,10 @@ std::unique_ptr<AnnexRegister> openRegister(Session& session, DeclarationEditor&
         case 131:
         case 519:
         case 522:
-            r = std::make_unique<RetRegister>(session, rules, box);
+            r = std::make_unique<RetRegister>(session, editor, box);
             break;
         case 118:
-            r = std::make_unique<DividendosRegister>(session, rules);
+            r = std::make_unique<DividendosRegister>(session, editor);
             break;
         default:
             return nullptr;

@@ -107,8 +107,8 @@ QString payerName(const AnnexRegister& r, int row) {
         .trimmed();
 }
 
-RetRegister::RetRegister(Session& session, Rules& rules, int box, QObject* parent)
-    : AnnexRegister(session, rules, box, retDef(box, retTexts(box, session.gAnio), session.gAnio), parent),
+RetRegister::RetRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent)
+    : AnnexRegister(session, editor, box, retDef(box, retTexts(box, session.gAnio), session.gAnio), parent),
       texts_(retTexts(box, session.gAnio)) {}
 
 bool RetRegister::canAdd() {
@@ -138,8 +138,8 @@ QString RetRegister::shown(int row, const RegisterColumn& column) const {
     return AnnexRegister::shown(row, column);
 }
 
-RetLinesRegister::RetLinesRegister(Session& session, Rules& rules, int box, QObject* parent)
-    : AnnexRegister(session, rules, box, linesDef(box, retTexts(box, session.gAnio)), parent) {}
+RetLinesRegister::RetLinesRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent)
+    : AnnexRegister(session, editor, box, linesDef(box, retTexts(box, session.gAnio)), parent) {}
 
 QString RetLinesRegister::payerColumn() const {
     return boxNumber() == 107 ? u"num_doc_ret"_s : u"num_ruc"_s;

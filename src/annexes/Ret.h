@@ -16,7 +16,7 @@ class RetRegister : public AnnexRegister {
 public:
     static constexpr int kMaxDonors = 50;
 
-    RetRegister(Session& session, Rules& rules, int box, QObject* parent = nullptr);
+    RetRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent = nullptr);
 
     const RetTexts& texts() const { return texts_; }
     // "&Nuevo": box 519 takes at most 50 donors ("Sólo se permite registrar hasta 50 donantes").
@@ -38,7 +38,7 @@ class RetLinesRegister : public AnnexRegister {
     Q_OBJECT
 
 public:
-    RetLinesRegister(Session& session, Rules& rules, int box, QObject* parent = nullptr);
+    RetLinesRegister(Session& session, DeclarationEditor& editor, int box, QObject* parent = nullptr);
 
     // The payer column of the lines: num_doc_ret for the receipts, num_ruc for the months.
     QString payerColumn() const;

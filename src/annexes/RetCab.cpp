@@ -6,7 +6,6 @@
 #include "data/Documents.h"
 #include "data/Format.h"
 #include "declaration/Declaration.h"
-#include "declaration/Rules.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
@@ -48,7 +47,7 @@ QList<EntryField> headerFields(int box) {
 RetCabEntry::RetCabEntry(RetRegister& owner)
     : AnnexEntry(owner, headerFields(owner.boxNumber())),
       ret_(owner),
-      lines_(std::make_unique<RetLinesRegister>(owner.session(), owner.rules(), owner.boxNumber())) {
+      lines_(std::make_unique<RetLinesRegister>(owner.session(), owner.editor(), owner.boxNumber())) {
     lines_->setScope({kType, lines_->payerColumn()}, {QString(), QString()});
     // Once the first line is stored the header is stored too: its key can no longer change.
     connect(lines_.get(), &AnnexRegister::summaryChanged, this, [this] {
@@ -153,7 +152,7 @@ bool RetCabEntry::ValidaCab() {
             return refuse(kNumber, u"La longitud del RUC no es válida"_s);
         if (!util::ValidaRuc(number))
             return refuse(kNumber, u"El número de RUC no es válido"_s);
-        if (number == ret_.rules().declaration().ruc().trimmed())
+        if (number == ret_.declaration().ruc().trimmed())
             return refuse(kNumber, u"El RUC es igual al del declarante"_s);
         if (Vacio(kBusinessName))
             return refuse(kBusinessName, u"Debe ingresar la razón social"_s);
@@ -279,7 +278,7 @@ bool RetCabEntry::deleteLine(int row) {
 bool RetCabEntry::leave() {
     Session& s = ret_.session();
     // A sent declaration is only looked at: nothing to keep or throw away.
-    if (ret_.rules().declaration().isSent())
+    if (ret_.declaration().isSent())
         return true;
     if (lines_->count() == 0 && stored()) {
         if (s.sink.ask(

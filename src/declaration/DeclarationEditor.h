@@ -25,6 +25,8 @@ class DeclarationEditor {
 public:
     DeclarationEditor(Session& session, Declaration& declaration, Rules& rules, FormOptions& options);
 
+    Declaration& declaration() const { return d_; }
+
     // What-if use (the batch tool's compute): computed boxes may be set too, as if typed.
     void setWhatIf(bool on) { whatIf_ = on; }
     // The value comes with the user's own confirmation (a command line): an answer that throws registered

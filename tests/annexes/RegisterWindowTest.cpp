@@ -313,10 +313,10 @@ TEST(RegisterWindows, AReceiptOfBox107WalksFromTheDeclarationToItsBoxAndTheChain
 TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
     test::TestEnv env;
     ASSERT_TRUE(loadSeedCatalogue(env.db()));
-    Declaration declaration;
-    Rules rules(declaration, u"3400"_s);
+    FormSession opened(env.session);
+    ASSERT_TRUE(opened.open(OpenRequest::newDeclaration()));
     for (int box : {519, 522}) {
-        const auto model = openRegister(env.session, rules, box);
+        const auto model = openRegister(env.session, opened.editor(), box);
         const auto entry = model->newEntry();
         RegisterEntryWindow d(*entry);
         d.show();
@@ -329,7 +329,7 @@ TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
         list.show();
         shoot(list, u"frmRet"_s + QString::number(box));
     }
-    DividendosRegister dividends(env.session, rules);
+    DividendosRegister dividends(env.session, opened.editor());
     const auto entry = dividends.newEntry();
     RegisterEntryWindow d(*entry);
     d.show();

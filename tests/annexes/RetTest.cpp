@@ -7,8 +7,7 @@
 #include "annexes/RetCab.h"
 #include "data/Format.h"
 #include "data/SeedCatalogue.h"
-#include "declaration/Declaration.h"
-#include "declaration/Rules.h"
+#include "declaration/FormSession.h"
 #include "startup/Database.h"
 #include "support/TestEnv.h"
 
@@ -30,13 +29,15 @@ QString ruc(const QString& ten) {
 
 class RetTest : public ::testing::Test {
 protected:
-    RetTest() : rules(declaration, u"3400"_s) {
+    // A new declaration open, as the window opens it, for the declarant.
+    RetTest() : form(env.session), declaration(form.declaration()) {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
+        EXPECT_TRUE(form.open(OpenRequest::newDeclaration()));
         declaration.setRuc(ruc(u"1012345678"_s));
     }
 
     std::unique_ptr<RetRegister> open(int box) {
-        auto r = openRegister(env.session, rules, box);
+        auto r = openRegister(env.session, form.editor(), box);
         EXPECT_TRUE(r);
         return std::unique_ptr<RetRegister>(static_cast<RetRegister*>(r.release()));
     }
@@ -50,8 +51,8 @@ protected:
     QString lastMessage() const { return env.sink.texts().value(env.sink.texts().size() - 1); }
 
     test::TestEnv env;
-    Declaration declaration;
-    Rules rules;
+    FormSession form;
+    Declaration& declaration;
 };
 
 TEST_F(RetTest, TheFiftyFirstDonationIsRefusedInTheListAndInTheEntry) {
@@ -255,7 +256,7 @@ TEST_F(RetTest, ItfShowsTheBankMovementAndDividendsNeedACompanyRuc) {
     EXPECT_EQ(itf->headerData(3, Qt::Horizontal).toString(), u"Movimiento al 31/12/2006"_s);
     EXPECT_EQ(declaration.text(522), u"8"_s);
 
-    auto dividends = openRegister(env.session, rules, 118);
+    auto dividends = openRegister(env.session, form.editor(), 118);
     auto d = dividends->newEntry();
     fill(*d, {{u"num_ruc"_s, ruc(u"1010055555"_s)},
               {u"des_entpagadora"_s, u"MINERA"_s},

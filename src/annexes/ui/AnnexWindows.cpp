@@ -54,7 +54,9 @@ private:
 };
 
 void openDividend(const FeederContext& context, const QString& mode, const QVariantList& row) {
-    DividendosRegister model(context.session, context.rules);
+    if (!context.editor)
+        return;
+    DividendosRegister model(context.session, *context.editor);
     model.Get_RET();
     const int at = mode == AnnexEntry::kModifica ? model.findRow(row) : -1;
     const std::unique_ptr<AnnexEntry> entry = at >= 0 ? model.entryFor(at) : model.newEntry();
