@@ -217,7 +217,9 @@ int annexAdd(const QStringList& words) {
         "pagador\n"
         "(tip_doc_ret, num_doc_ret, des_razon o des_ape_pat, des_ape_mat, des_nombres) y una línea de su\n"
         "detalle (107: per_tri tip_cp num_serie_cp num_cp fec_emision_cp mto_imp_cp; las demás: per_tri\n"
-        "mto_retenido); un pagador ya registrado (mismo tipo y número) recibe la línea."_s,
+        "mto_retenido); un pagador ya registrado (mismo tipo y número) recibe la línea. Un pagador sin\n"
+        "documento (tip_doc_ret=99) recibe el número siguiente de la casilla (C0000001, C0000002...); con\n"
+        "num_doc_ret=C0000001 la línea se añade al pagador que ya lo tiene."_s,
         {},
         {},
         3,
@@ -272,14 +274,37 @@ int annexAdd(const QStringList& words) {
         if (f.key && ofHeader.contains(f.column))
             keyOfHeader.insert(f.column, ofHeader.value(f.column));
     }
+    // A payer without document has a generated number, which is not typed: given, it names a payer of the
+    // box already registered with it.
+    const QString number = keyOfHeader.value(u"num_doc_ret"_s).trimmed();
+    keyOfHeader.remove(u"num_doc_ret"_s);
+    // The withholding agents' type is fixed (RUC): given as it is, there is nothing to type.
+    const QString type = keyOfHeader.value(u"tip_doc_ret"_s).trimmed();
+    if (!entry->isEnabled(u"tip_doc_ret"_s) && !type.isEmpty() &&
+        type.toInt() == entry->value(u"tip_doc_ret"_s).toInt())
+        keyOfHeader.remove(u"tip_doc_ret"_s);
     if (const int done = fillEntry(*entry, keyOfHeader, r->box()); done != kOk) {
         cli.sink.flushToStderr();
         return done;
     }
-    if (const int row = r->findRow(entry->keyValues()); row >= 0) {
+    const bool generated = !entry->isEnabled(u"num_doc_ret"_s);
+    if (!number.isEmpty() && !generated) {
+        if (const int done = fillEntry(*entry, {{u"num_doc_ret"_s, number}}, r->box()); done != kOk) {
+            cli.sink.flushToStderr();
+            return done;
+        }
+    }
+    QVariantList key = entry->keyValues();
+    if (generated && !number.isEmpty())
+        key.last() = number;
+    for (const QString& column : {u"tip_doc_ret"_s, u"num_doc_ret"_s})
+        ofHeader.remove(column);
+    if (const int row = r->findRow(key); row >= 0) {
         entry = r->entryFor(row);
-        for (const QString& column : keyOfHeader.keys())
-            ofHeader.remove(column);
+    } else if (generated && !number.isEmpty()) {
+        return refuse(u"La casilla "_s + r->box() + u" no tiene un pagador sin documento con el número «"_s +
+                      number +
+                      u"»; para registrar uno nuevo omita num_doc_ret y se le generará su número."_s);
     }
     if (const int done = fillEntry(*entry, ofHeader, r->box()); done != kOk) {
         cli.sink.flushToStderr();

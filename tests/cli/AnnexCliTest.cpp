@@ -154,6 +154,27 @@ TEST(AnnexCli, PayersWithoutDocumentAndDividendsFromTheBatchTool) {
     ASSERT_LT(noDoc.code, 2) << noDoc.err.toStdString();
     EXPECT_TRUE(zem({u"annex"_s, u"list"_s, kRuc, u"108"_s}).out.contains(u"num_doc_ret=C0000001"_s));
     EXPECT_EQ(shownBox(zem, u"108"_s), u"80"_s);
+    // Its number names it for its next month; a number no payer has is refused, and without a number a
+    // second payer gets the next one.
+    const QStringList month = {u"tip_doc_ret=99"_s, u"per_tri=200603"_s, u"mto_retenido=20"_s};
+    const Outcome joined = add(zem, u"108"_s, month + QStringList{u"num_doc_ret=C0000001"_s});
+    ASSERT_LT(joined.code, 2) << joined.err.toStdString();
+    const Outcome unknown = add(zem, u"108"_s, month + QStringList{u"num_doc_ret=C0000009"_s});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(unknown.err.contains(u"C0000009"_s)) << unknown.err.toStdString();
+    ASSERT_LT(add(zem, u"108"_s, month + QStringList{u"des_ape_pat=ROJAS"_s, u"des_nombres=JUAN"_s}).code, 2);
+    const QStringList rows =
+        zem({u"annex"_s, u"list"_s, kRuc, u"108"_s}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);  // one row per month: two of the first payer, one of the second
+    EXPECT_TRUE(rows[1].startsWith(u"108\t1\ttip_doc_ret=99\tnum_doc_ret=C0000001\t"_s))
+        << rows[1].toStdString();
+    EXPECT_TRUE(rows[2].contains(u"num_doc_ret=C0000002"_s)) << rows[2].toStdString();
+    EXPECT_EQ(shownBox(zem, u"108"_s), u"120"_s);
+    // A withholding agent's fixed type may be given as it is.
+    const Outcome agent = add(zem, u"130"_s,
+                              {u"tip_doc_ret=06"_s, u"num_doc_ret=20100070970"_s, u"des_razon=ESTUDIO"_s,
+                               u"per_tri=200601"_s, u"mto_retenido=10"_s});
+    EXPECT_TRUE(agent.err.contains(u"El RUC es igual al del declarante"_s)) << agent.err.toStdString();
 
     const Outcome person = add(zem, u"118"_s,
                                {u"num_ruc=10447788990"_s, u"des_entpagadora=X"_s, u"mto_distribuido=10"_s,
