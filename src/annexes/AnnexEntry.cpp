@@ -42,6 +42,22 @@ QStringList AnnexEntry::choices(const QString&) const {
     return {};
 }
 
+QString AnnexEntry::choiceText(const QString&, const QString& code) const {
+    return code;
+}
+
+int AnnexEntry::integerDigits(const QString&) const {
+    return 10;
+}
+
+bool AnnexEntry::fits(const QString&, const QString&) const {
+    return true;
+}
+
+bool AnnexEntry::enterField(const QString&) {
+    return true;
+}
+
 QString AnnexEntry::year() const {
     return owner_.session().gAnio;
 }
@@ -93,7 +109,7 @@ bool AnnexEntry::isEditable(const QString& column) const {
 
 bool AnnexEntry::setValue(const QString& column, const QString& text) {
     const EntryField* f = field(column);
-    if (!f || !isEditable(column) || !accepts(*f, text))
+    if (!f || !isEditable(column) || !accepts(*f, text) || !fits(column, text))
         return false;
     const QString before = values_.value(column);
     if (before == text)

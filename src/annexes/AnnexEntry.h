@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -67,6 +68,13 @@ public:
     bool isEnabled(const QString& column) const { return !disabled_.contains(column); }
     // The codes the list field offers (the form numbers of the register).
     virtual QStringList choices(const QString& column) const;
+    // How the list shows a code: the code itself, or the code with its description.
+    virtual QString choiceText(const QString& column, const QString& code) const;
+    // The integer digits an amount field takes while it is typed (10 unless the register says otherwise).
+    virtual int integerDigits(const QString& column) const;
+    // What is read from elsewhere and shown above the fields, not edited: pairs of caption and value (the
+    // payer of a line).
+    virtual QList<QPair<QString, QString>> shownAbove() const { return {}; }
 
     // Limpia_variables: every field empty (the period shows only its fixed year).
     void Limpia_variables();
@@ -92,6 +100,9 @@ public:
     // Leaving a field as the window leaves it: the fills and checks a register makes there (a series filled
     // with zeros). False, with the message shown, when the field's text is refused.
     virtual bool leaveField(const QString& column);
+    // Enter in a field, before the focus moves on: false, with the message shown, keeps the focus there (an
+    // empty series of a receipt).
+    virtual bool enterField(const QString& column);
 
     // The values of the register's key for this entry as they would be stored, the box first.
     QVariantList keyValues() const;
@@ -111,6 +122,9 @@ Q_SIGNALS:
 protected:
     // The derived amounts after a field changed (the change came from the user, not from a derivation).
     virtual void changed(const QString& column, const QString& before);
+    // Whether a field takes the text as it is being typed, beyond the rule of its kind (a document number
+    // as long and of the characters its type allows).
+    virtual bool fits(const QString& column, const QString& text) const;
     // The value a column is stored with; the default stores amounts "#########0.00" and the rest trimmed.
     virtual QString storedValue(const QString& column) const;
     // The columns written besides the key; the default: every field that is not part of the key.

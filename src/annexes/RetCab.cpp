@@ -140,6 +140,25 @@ void RetCabEntry::changed(const QString& column, const QString& before) {
         lines_->setScope({kType, lines_->payerColumn()}, {typeCode(), value(kNumber).trimmed()});
 }
 
+bool RetCabEntry::fits(const QString& column, const QString& text) const {
+    if (column != kNumber || text.isEmpty())
+        return true;
+    const QString code = typeCode();
+    const auto type =
+        code.isEmpty() || code == u"99" ? std::nullopt : documents::documentType(ret_.db(), code);
+    if (!type)
+        return true;
+    if (type->lengthKind != u'0' && text.size() > type->length)
+        return false;
+    if (type->dataKind == u'0')
+        return true;
+    for (const QChar c : text) {
+        if (!c.isDigit())
+            return false;
+    }
+    return true;
+}
+
 bool RetCabEntry::ValidaCab() {
     const QString code = typeCode();
     const QString number = value(kNumber).trimmed();
@@ -305,6 +324,16 @@ RetLineEntry::RetLineEntry(RetCabEntry& header, QList<EntryField> fields)
 
 QString RetLineEntry::frameCaption() const {
     return header_.ret().texts().detailFrame;
+}
+
+QList<QPair<QString, QString>> RetLineEntry::shownAbove() const {
+    QString name = header_.value(kBusinessName).trimmed();
+    for (const QString& part : kNames) {
+        if (!header_.value(part).trimmed().isEmpty())
+            name += (name.isEmpty() ? QString() : u" "_s) + header_.value(part).trimmed();
+    }
+    return {{header_.field(kNumber)->label, header_.value(kNumber).trimmed()},
+            {u"Apellidos y nombres, denominación o razón social"_s, name}};
 }
 
 QString RetLineEntry::caption() const {

@@ -54,6 +54,9 @@ public:
 
 protected:
     void changed(const QString& column, const QString& before) override;
+    // The number takes what its type allows: no more characters than the type's length (unless the length
+    // is a minimum), digits only for the numeric types.
+    bool fits(const QString& column, const QString& text) const override;
     QString storedValue(const QString& column) const override;
     QStringList writtenColumns() const override;
 
@@ -77,6 +80,8 @@ public:
     QString caption() const override;
     QString windowName() const override { return QStringLiteral("frmOtrasdet"); }
     QString frameCaption() const override;
+    // The payer the line belongs to: its document number and its name.
+    QList<QPair<QString, QString>> shownAbove() const override;
 
 protected:
     QString storedValue(const QString& column) const override;

@@ -50,6 +50,28 @@ QStringList RetDetEntry::choices(const QString& column) const {
     return codes;
 }
 
+QString RetDetEntry::choiceText(const QString& column, const QString& code) const {
+    if (column != kType)
+        return code;
+    const QString description = catalogue::descriptionByKey(owner().db(), u"233"_s, code, 1, 40).trimmed();
+    return description.isEmpty() ? code : code + u"  -  "_s + description;
+}
+
+int RetDetEntry::integerDigits(const QString& column) const {
+    if (column != kAmount)
+        return RetLineEntry::integerDigits(column);
+    // "###########0.#0" holds 15 characters: 12 integer digits, one fewer for a credit note.
+    return value(kType).trimmed() == u"07" ? 11 : 12;
+}
+
+bool RetDetEntry::enterField(const QString& column) {
+    if (column == kSeries && Vacio(kSeries))
+        return refuse(column, u"Debe ingresar el Número de Serie"_s);
+    if (column == kNumber && Vacio(kNumber))
+        return refuse(column, u"Debe ingresar el número del comprobante de pago"_s);
+    return true;
+}
+
 void RetDetEntry::fill(const QString& column) {
     const QString v = value(column).trimmed();
     if (v.isEmpty() || !digitsOnly(v))

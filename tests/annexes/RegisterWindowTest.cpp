@@ -16,6 +16,7 @@
 #include "annexes/AnnexRegister.h"
 #include "annexes/Dividendos.h"
 #include "annexes/Registers.h"
+#include "annexes/RetCab.h"
 #include "annexes/ui/AnnexWindows.h"
 #include "annexes/ui/FrmCondominio.h"
 #include "annexes/ui/RegisterEntryWindow.h"
@@ -274,9 +275,21 @@ TEST(RegisterWindows, AReceiptOfBox107WalksFromTheDeclarationToItsBoxAndTheChain
             whenShown<RegisterEntryWindow>([&](RegisterEntryWindow& d) {
                 receiptSeen = true;
                 EXPECT_EQ(d.objectName(), u"frmRetDet"_s);
+                // The payer is shown above the receipt, not typed again.
+                EXPECT_EQ(child<QLineEdit>(d, u"TxtCab0"_s)->text(), u"44556677"_s);
+                EXPECT_EQ(child<QLineEdit>(d, u"TxtCab1"_s)->text(), u"ROJAS LUIS"_s);
                 typeInto(d.control(u"per_tri"_s), u"04"_s);
                 auto* cdp = qobject_cast<QComboBox*>(d.control(u"tip_cp"_s));
-                cdp->setCurrentIndex(cdp->findText(u"02"_s));
+                cdp->setCurrentIndex(cdp->findData(u"02"_s));
+                EXPECT_EQ(cdp->currentText(), u"02  -  RECIBO POR HONORARIOS"_s);
+                // Enter in an empty series stays there with its message.
+                QWidget* series = d.control(u"num_serie_cp"_s);
+                d.activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+                series->setFocus();
+                QTest::keyClick(series, Qt::Key_Return);
+                EXPECT_TRUE(env.sink.contains(u"Debe ingresar el Número de Serie"_s));
+                EXPECT_EQ(QApplication::focusWidget(), series);
                 typeInto(d.control(u"num_serie_cp"_s), u"1"_s);
                 typeInto(d.control(u"num_cp"_s), u"345"_s);
                 typeInto(d.control(u"fec_emision_cp"_s), u"30042006"_s);
@@ -329,6 +342,24 @@ TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
         list.show();
         shoot(list, u"frmRet"_s + QString::number(box));
     }
+    // A withholding agent of box 130 and the entry of one of its months, which shows the agent.
+    opened.declaration().setRuc(kRuc);
+    const auto agents = openRegister(env.session, opened.editor(), 130);
+    const auto agent = agents->newEntry();
+    auto& header = static_cast<RetCabEntry&>(*agent);
+    ASSERT_TRUE(header.setValue(u"num_doc_ret"_s, u"20100070970"_s));
+    ASSERT_TRUE(header.setValue(u"des_razon"_s, u"ESTUDIO SAC"_s));
+    RetCabWindow payer(header);
+    payer.show();
+    EXPECT_EQ(qobject_cast<QComboBox*>(payer.control(u"tip_doc_ret"_s))->currentText().left(2), u"06"_s);
+    shoot(payer, u"frmRetCab130"_s);
+    const auto month = header.newLine();
+    ASSERT_TRUE(month);
+    RegisterEntryWindow monthWindow(*month);
+    monthWindow.show();
+    EXPECT_EQ(child<QLineEdit>(monthWindow, u"TxtCab1"_s)->text(), u"ESTUDIO SAC"_s);
+    shoot(monthWindow, u"frmOtrasdet130"_s);
+
     DividendosRegister dividends(env.session, opened.editor());
     const auto entry = dividends.newEntry();
     RegisterEntryWindow d(*entry);

@@ -177,7 +177,14 @@ TEST_F(RetTest, ReceiptsOfBox107AreCheckedInOrderAndFilled) {
     auto r = open(107);
     auto h = r->newEntry();
     auto* header = dynamic_cast<RetCabEntry*>(h.get());
-    fill(*header, {{u"tip_doc_ret"_s, u"01"_s}, {u"num_doc_ret"_s, u"4455667"_s}});
+    // The number takes what its type allows: a passport letters up to 12, an identity card 8 digits.
+    fill(*header, {{u"tip_doc_ret"_s, u"07"_s}});
+    EXPECT_TRUE(header->setValue(u"num_doc_ret"_s, u"AB1234567890"_s));
+    EXPECT_FALSE(header->setValue(u"num_doc_ret"_s, u"AB12345678901"_s));
+    fill(*header, {{u"tip_doc_ret"_s, u"01"_s}});
+    EXPECT_FALSE(header->setValue(u"num_doc_ret"_s, u"4455667A"_s));
+    EXPECT_FALSE(header->setValue(u"num_doc_ret"_s, u"445566778"_s));
+    fill(*header, {{u"num_doc_ret"_s, u"4455667"_s}});
     EXPECT_FALSE(header->newLine());
     EXPECT_EQ(lastMessage(), u"La longitud del documento  no es válida"_s);
     fill(*header, {{u"num_doc_ret"_s, u"44556677"_s}});
@@ -188,6 +195,18 @@ TEST_F(RetTest, ReceiptsOfBox107AreCheckedInOrderAndFilled) {
     ASSERT_TRUE(receipt);
     EXPECT_TRUE(receipt->choices(u"tip_cp"_s).contains(u"02"_s));
     EXPECT_FALSE(receipt->choices(u"tip_cp"_s).contains(u"01"_s));  // invoices are not fourth-category
+
+    // Enter in an empty series or number does not move on.
+    EXPECT_FALSE(receipt->enterField(u"num_serie_cp"_s));
+    EXPECT_EQ(lastMessage(), u"Debe ingresar el Número de Serie"_s);
+    EXPECT_FALSE(receipt->enterField(u"num_cp"_s));
+    EXPECT_EQ(lastMessage(), u"Debe ingresar el número del comprobante de pago"_s);
+    // A credit note's income takes one integer digit fewer.
+    fill(*receipt, {{u"tip_cp"_s, u"07"_s}});
+    EXPECT_EQ(receipt->integerDigits(u"mto_imp_cp"_s), 11);
+    fill(*receipt, {{u"tip_cp"_s, u"02"_s}});
+    EXPECT_EQ(receipt->integerDigits(u"mto_imp_cp"_s), 12);
+    fill(*receipt, {{u"tip_cp"_s, QString()}});
 
     fill(*receipt, {{u"per_tri"_s, u"200604"_s}, {u"num_serie_cp"_s, u"1A"_s}});
     EXPECT_FALSE(receipt->leaveField(u"num_serie_cp"_s));

@@ -57,6 +57,20 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
     MessageSink& sink = entry.owner().session().sink;
     int amountIndex = 0;
     int line = 0;
+    // What the entry reads from elsewhere (the payer of a line), shown and never typed.
+    for (const auto& [caption, value] : entry.shownAbove()) {
+        auto* shown = new QLineEdit(value, frame);
+        shown->setObjectName(u"TxtCab"_s + QString::number(line));
+        shown->setReadOnly(true);
+        shown->setFocusPolicy(Qt::NoFocus);
+        shown->setMinimumWidth(kFieldWidth);
+        QPalette palette = shown->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        shown->setPalette(palette);
+        grid->addWidget(new QLabel(caption, frame), line, 0);
+        grid->addWidget(shown, line, 1);
+        ++line;
+    }
     for (const EntryField& f : entry.fields()) {
         QWidget* control = nullptr;
         const QString column = f.column;
@@ -96,7 +110,8 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             }
             case EntryKind::Code: {
                 auto* combo = new QComboBox(frame);
-                combo->addItems(entry.choices(column));
+                for (const QString& code : entry.choices(column))
+                    combo->addItem(entry.choiceText(column, code), code);
                 combo->setCurrentIndex(-1);
                 connect(combo, &QComboBox::currentIndexChanged, this, [this, column] {
                     if (!showing_)
@@ -108,7 +123,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             case EntryKind::Amount:
             case EntryKind::Computed: {
                 auto* amount = new AmountField(AmountField::Kind::Annex, frame);
-                amount->setLimits(10, 2, &sink);
+                amount->setLimits(entry.integerDigits(column), 2, &sink);
                 amount->setReadOnly(f.kind == EntryKind::Computed);
                 amount->setFocusPolicy(f.kind == EntryKind::Computed ? Qt::NoFocus : Qt::StrongFocus);
                 amount->setAlignment(Qt::AlignRight);
@@ -122,7 +137,10 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             }
         }
         control->setObjectName(controlName(f, amountIndex - 1));
-        control->setFixedWidth(kFieldWidth);
+        // A list whose items carry their descriptions is as wide as they are.
+        control->setFixedWidth(qobject_cast<QComboBox*>(control)
+                                   ? std::max(kFieldWidth, control->sizeHint().width())
+                                   : kFieldWidth);
         if (f.kind != EntryKind::Amount && f.kind != EntryKind::Computed)
             control->installEventFilter(this);
         auto* label = new QLabel(f.label, frame);
@@ -149,7 +167,15 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] { aceptar(); });
     connect(leave, &QPushButton::clicked, this, &QDialog::reject);
 
-    connect(&entry, &AnnexEntry::valueChanged, this, [this](const QString& column) { showValue(column); });
+    connect(&entry, &AnnexEntry::valueChanged, this, [this, &sink](const QString& column) {
+        showValue(column);
+        // An amount's length may follow another field (the type of a receipt).
+        for (const EntryField& f : entry_.fields()) {
+            if (auto* amount = qobject_cast<AmountField*>(controls_.value(f.column));
+                amount && f.column != column)
+                amount->setLimits(entry_.integerDigits(f.column), 2, &sink);
+        }
+    });
     connect(&entry, &AnnexEntry::enabledChanged, this, [this](const QString& column) { showState(column); });
     for (const EntryField& f : entry.fields()) {
         showValue(f.column);
@@ -160,7 +186,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
 QString RegisterEntryWindow::controlText(const QString& column) const {
     QWidget* w = controls_.value(column);
     if (auto* combo = qobject_cast<QComboBox*>(w))
-        return combo->currentText();
+        return combo->currentData().toString();
     auto* edit = qobject_cast<QLineEdit*>(w);
     if (!edit)
         return {};
@@ -180,7 +206,7 @@ void RegisterEntryWindow::showValue(const QString& column) {
     showing_ = true;
     const QString v = entry_.value(column);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        combo->setCurrentIndex(combo->findText(v));
+        combo->setCurrentIndex(combo->findData(v));
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (v.isEmpty()) {
             edit->clear();
@@ -237,7 +263,10 @@ bool RegisterEntryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter moves on as Tab does.
+            // Enter moves on as Tab does, once the field lets it go.
+            const QString column = controls_.key(qobject_cast<QWidget*>(watched));
+            if (!column.isEmpty() && !entry_.enterField(column))
+                return true;
             focusNextChild();
             return true;
         }

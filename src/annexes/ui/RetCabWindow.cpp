@@ -59,7 +59,9 @@ RetCabWindow::RetCabWindow(RetCabEntry& entry, QWidget* parent) : QDialog(parent
             controls_.insert(f.column, edit);
         }
         control->setObjectName(f.column == u"tip_doc_ret" ? u"CboTipo"_s : u"Txt_"_s + f.column);
-        fields->addWidget(new QLabel(f.label, payer), line, 0);
+        auto* label = new QLabel(f.label, payer);
+        labels_.insert(f.column, label);
+        fields->addWidget(label, line, 0);
         fields->addWidget(control, line, 1);
         ++line;
     }
@@ -127,8 +129,15 @@ void RetCabWindow::showValue(const QString& column) {
 }
 
 void RetCabWindow::showState(const QString& column) {
-    if (QWidget* w = controls_.value(column))
-        w->setEnabled(entry_.isEditable(column));
+    QWidget* w = controls_.value(column);
+    if (!w)
+        return;
+    w->setEnabled(entry_.isEditable(column));
+    // A RUC shows its business name, any other document the names of a person: the other fields are hidden.
+    if (column == u"des_razon" || column.startsWith(u"des_ape") || column == u"des_nombres") {
+        w->setVisible(entry_.isEnabled(column));
+        labels_.value(column)->setVisible(entry_.isEnabled(column));
+    }
 }
 
 int RetCabWindow::currentRow() const {

@@ -39,6 +39,7 @@ private:
 
     RetCabEntry& entry_;
     QHash<QString, QWidget*> controls_;
+    QHash<QString, QWidget*> labels_;
     QComboBox* type_ = nullptr;
     QTableView* grid_ = nullptr;
     QLabel* count_ = nullptr;
