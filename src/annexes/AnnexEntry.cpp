@@ -42,8 +42,8 @@ QStringList AnnexEntry::choices(const QString&) const {
     return {};
 }
 
-QString AnnexEntry::choiceText(const QString&, const QString& code) const {
-    return code;
+QString AnnexEntry::choiceText(const QString&, const QString&) const {
+    return {};
 }
 
 int AnnexEntry::integerDigits(const QString&) const {

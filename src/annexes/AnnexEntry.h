@@ -68,7 +68,7 @@ public:
     bool isEnabled(const QString& column) const { return !disabled_.contains(column); }
     // The codes the list field offers (the form numbers of the register).
     virtual QStringList choices(const QString& column) const;
-    // How the list shows a code: the code itself, or the code with its description.
+    // The description shown beside a code of the list ("PERÚ" for "9589"); "" when the list shows codes only.
     virtual QString choiceText(const QString& column, const QString& code) const;
     // The integer digits an amount field takes while it is typed (10 unless the register says otherwise).
     virtual int integerDigits(const QString& column) const;

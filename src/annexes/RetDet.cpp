@@ -52,9 +52,8 @@ QStringList RetDetEntry::choices(const QString& column) const {
 
 QString RetDetEntry::choiceText(const QString& column, const QString& code) const {
     if (column != kType)
-        return code;
-    const QString description = catalogue::descriptionByKey(owner().db(), u"233"_s, code, 1, 40).trimmed();
-    return description.isEmpty() ? code : code + u"  -  "_s + description;
+        return {};
+    return catalogue::descriptionByKey(owner().db(), u"233"_s, code, 1, 40).trimmed();
 }
 
 int RetDetEntry::integerDigits(const QString& column) const {

@@ -16,7 +16,7 @@ public:
     // The receipt types accepted on box 107 (catalogue "233", flag 68).
     QString windowName() const override { return QStringLiteral("frmRetDet"); }
     QStringList choices(const QString& column) const override;
-    // "02  -  RECIBO POR HONORARIOS".
+    // The receipt type's description, "RECIBO POR HONORARIOS" for "02".
     QString choiceText(const QString& column, const QString& code) const override;
     // The income of a receipt takes 12 integer digits, 11 for a credit note ("07").
     int integerDigits(const QString& column) const override;

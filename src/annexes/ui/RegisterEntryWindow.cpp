@@ -110,8 +110,11 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             }
             case EntryKind::Code: {
                 auto* combo = new QComboBox(frame);
-                for (const QString& code : entry.choices(column))
-                    combo->addItem(entry.choiceText(column, code), code);
+                // A code with its description when the list has them ("9589 - PERÚ"); the code is the value.
+                for (const QString& code : entry.choices(column)) {
+                    const QString text = entry.choiceText(column, code);
+                    combo->addItem(text.isEmpty() ? code : code + u" - "_s + text, code);
+                }
                 combo->setCurrentIndex(-1);
                 connect(combo, &QComboBox::currentIndexChanged, this, [this, column] {
                     if (!showing_)
@@ -186,7 +189,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
 QString RegisterEntryWindow::controlText(const QString& column) const {
     QWidget* w = controls_.value(column);
     if (auto* combo = qobject_cast<QComboBox*>(w))
-        return combo->currentData().toString();
+        return combo->currentIndex() < 0 ? QString() : combo->currentData().toString();
     auto* edit = qobject_cast<QLineEdit*>(w);
     if (!edit)
         return {};
