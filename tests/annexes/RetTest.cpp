@@ -131,6 +131,16 @@ TEST_F(RetTest, APayerOfBox130IsDeletedWithItsMonthsAndTheBoxFollows) {
     EXPECT_EQ(declaration.text(130), u"301"_s);
     EXPECT_EQ(rows(u"TMP_F0480DETRTA"_s), 3);
 
+    // The payer and its months go together or not at all: months that cannot be deleted keep the payer.
+    ASSERT_TRUE(
+        env.db().execute(u"CREATE TEMP TRIGGER keep_months BEFORE DELETE ON TMP_F0480DETRTA "
+                         "BEGIN SELECT RAISE(ABORT, 'locked'); END"_s));
+    EXPECT_FALSE(r->remove(0));
+    EXPECT_EQ(rows(u"TMP_F0482RETCAB"_s), 1);
+    EXPECT_EQ(rows(u"TMP_F0480DETRTA"_s), 3);
+    EXPECT_EQ(declaration.text(130), u"301"_s);
+    ASSERT_TRUE(env.db().execute(u"DROP TRIGGER keep_months"_s));
+
     env.sink.setNextAnswer(MsgAnswer::Yes);
     ASSERT_TRUE(r->Eliminar_ITF(0));
     EXPECT_EQ(lastMessage(), u"¿Esta seguro de Eliminar?. Esta información no podrá ser recuperada. "_s);
