@@ -18,6 +18,7 @@ int cmdDelete(const QStringList& words);
 int cmdSend(const QStringList& words);
 int cmdAnnex(const QStringList& words);
 int cmdPrint(const QStringList& words);
+int cmdImport(const QStringList& words);
 
 inline constexpr int kOk = 0;
 inline constexpr int kFinding = 1;

@@ -31,6 +31,7 @@ int usage(int code) {
         "  annex delete RUC CASILLA FILA         elimina una fila de detalle y graba la declaración\n"
         "  print RUC [--correl C] [--anexos all|none|CASILLA,...] [--prn ARCHIVO] [--pdf ARCHIVO]\n"
         "                                        imprime la declaración y sus anexos en PDF (o impresora)\n"
+        "  import RUC ARCHIVO.zip                importa el archivo personalizado y graba la declaración\n"
         "\n"
         "Cada orden acepta --help; compute, show, validate y list aceptan --json.\n"
         "Salida: 0 éxito, 1 inconsistencias encontradas, 2 rechazo o dato inválido."_s;
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
         return cmdAnnex(rest);
     if (command == u"print")
         return cmdPrint(rest);
+    if (command == u"import")
+        return cmdImport(rest);
     if (command == u"--help" || command == u"help")
         return usage(kOk);
     if (!command.isEmpty())
