@@ -6,6 +6,7 @@
 #include "declaration/ui/Assistants.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
+#include "import/ui/ImportWindow.h"
 #include "shell/Startup.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/MessageBoxSink.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     zem::FeederRegistry feeders;
     zem::registerAssistants(feeders);
     zem::registerAnnexWindows(feeders);
+    zem::registerImportWindow(feeders);
     zem::WindowFactory windows;
     windows.setDeclarationWindow(
         [&feeders](zem::Session& s, const zem::OpenRequest& request, QWidget* parent) -> QDialog* {
