@@ -176,6 +176,8 @@ Outcome extractInto(zip_t* zip, const QList<Entry>& entries, const QString& fold
 
 ExtractedPackage extractPackage(const QString& zipPath, const QString& tmpPath) {
     ExtractedPackage result;
+    if (tmpPath.isEmpty())
+        return result;  // no temporary folder configured: nothing is written anywhere else
     Archive archive;
     int error = 0;
     archive.zip = zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);

@@ -83,6 +83,10 @@ PackageImport::Outcome PackageImport::Transferencia(const ExtractedPackage& pack
     ImportTotals totals;
     if (!TraDatos(session_, key_, importRules(session_), files, &totals, progress_))
         return Outcome::Database;
+    // A second import before the window closes: the boxes still hold what they held before the first one, so
+    // the totals to take out of them are those the first one found.
+    if (totals_.imported)
+        totals.before = totals_.before;
     totals_ = totals;
     return Outcome::Imported;
 }

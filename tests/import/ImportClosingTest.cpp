@@ -60,6 +60,17 @@ TEST_F(ImportClosingTest, TotalsAreAddedToTheBoxesAndReplacedByASecondImport) {
     EXPECT_EQ(box(129), u"(10)"_s);
 }
 
+TEST_F(ImportClosingTest, TwoImportsBeforeTheWindowClosesCountOnce) {
+    declaration.setText(129, u"(10)"_s);
+    ASSERT_TRUE(writeZip(zipPath(), recordMembers(base(), goodRecords())));
+    PackageImport import(env.session, key);
+    ASSERT_EQ(import.importar(zipPath()), PackageImport::Outcome::Imported);
+    ASSERT_EQ(import.importar(zipPath()), PackageImport::Outcome::Imported);
+    applyImportTotals(env.db(), form.rules(), form.editor(), import.totals());
+    EXPECT_EQ(box(129), u"(50)"_s);
+    EXPECT_EQ(box(133), u"(1,200)"_s);
+}
+
 TEST_F(ImportClosingTest, PaymentsOf133AloneRaiseBoxes100And133AndRecordBoth) {
     declaration.setText(100, u"500"_s);
     ASSERT_EQ(importRecords({{u"01"_s,
