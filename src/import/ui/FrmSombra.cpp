@@ -203,13 +203,19 @@ void FrmSombra::CmdGrabar_Click() {
     }
     CmdGrabar->setEnabled(false);
     CmdCancelar->setEnabled(false);
+    busy_ = true;
     import_->importar(path);
+    busy_ = false;
     Frame3->hide();
     CmdGrabar->setEnabled(true);
     CmdCancelar->setEnabled(true);
 }
 
 void FrmSombra::done(int result) {
+    // The window stays while a package is being loaded (the progress keeps it painted, and a close request
+    // from the desktop could arrive then).
+    if (busy_)
+        return;
     // However the window closes, what was imported goes into the boxes once.
     if (!closed_) {
         closed_ = true;

@@ -54,6 +54,7 @@ private:
     QString directory_;
     int drive_ = -1;
     bool closed_ = false;
+    bool busy_ = false;  // a package is being imported
 
     QComboBox* DrvLst;
     QTreeView* DirList;
