@@ -2,6 +2,7 @@
 
 #include "annexes/AnnexRegister.h"
 #include "data/Format.h"
+#include "declaration/Declaration.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
@@ -273,6 +274,24 @@ bool AnnexEntry::Graba_Datos() {
     owner_.setModified(true);
     s.sink.info(u"La información fue grabada satisfactoriamente. "_s, caption());
     return true;
+}
+
+bool AnnexEntry::closeRequested() {
+    return true;
+}
+
+bool AnnexEntry::saveOnClose() {
+    if (!owner_.isModified() || owner_.declaration().isSent())
+        return true;
+    switch (owner_.sink().ask(u"La información ha sido modificada. ¿Desea guardar los cambios?"_s,
+                              u"Confirma Salir"_s, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {
+        case MsgAnswer::Yes:
+            return accept();
+        case MsgAnswer::No:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool AnnexEntry::accept() {

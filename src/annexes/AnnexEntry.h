@@ -91,6 +91,9 @@ public:
     // "&Aceptar": Valida_Datos, Graba_Datos, the list read again and the modified flag cleared; a new entry
     // is then cleared for the next record. False when the record was not saved.
     bool accept();
+    // Closing the detail window: true when it may close. An entry that asks before dropping unsaved changes
+    // answers through saveOnClose().
+    virtual bool closeRequested();
 
     // A header entered with its lines (a payer and its receipts): the register of its lines, and a new line
     // once the header passes its checks. A one-level entry has neither (nullptr).
@@ -146,6 +149,9 @@ protected:
     double Vale(const QString& column) const;
     // The fiscal year ("2006").
     QString year() const;
+    // With unsaved changes (and unless the declaration is a sent one) asks "La información ha sido
+    // modificada. ¿Desea guardar los cambios?": Yes saves and closes when saved, No drops, Cancel stays.
+    bool saveOnClose();
 
 private:
     bool accepts(const EntryField& f, const QString& text) const;

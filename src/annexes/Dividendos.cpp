@@ -105,20 +105,4 @@ QString DividendosEntry::storedValue(const QString& column) const {
     return AnnexEntry::storedValue(column);
 }
 
-bool DividendosEntry::closeRequested() {
-    Session& s = owner().session();
-    // A sent declaration is only looked at: nothing to ask.
-    if (!owner().isModified() || owner().declaration().isSent())
-        return true;
-    switch (s.sink.ask(u"La información ha sido modificada. ¿Desea guardar los cambios?"_s,
-                       u"Confirma Salir"_s, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {
-        case MsgAnswer::Yes:
-            return accept();
-        case MsgAnswer::No:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace zem

@@ -29,7 +29,7 @@ public:
     bool Valida_Datos() override;
     // Closing: with unsaved changes asks whether to save them (Yes saves, No drops, Cancel stays). True when
     // the window may close.
-    bool closeRequested();
+    bool closeRequested() override { return saveOnClose(); }
 
 protected:
     QString storedValue(const QString& column) const override;

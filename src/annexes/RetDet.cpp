@@ -5,6 +5,8 @@
 #include "annexes/AnnexRegister.h"
 #include "data/Catalogue.h"
 #include "data/Format.h"
+#include "declaration/Declaration.h"
+#include "startup/MessageSink.h"
 #include "startup/Session.h"
 #include "startup/Utility.h"
 
@@ -69,6 +71,20 @@ bool RetDetEntry::enterField(const QString& column) {
     if (column == kNumber && Vacio(kNumber))
         return refuse(column, u"Debe ingresar el número del comprobante de pago"_s);
     return true;
+}
+
+bool RetDetEntry::closeRequested() {
+    if (!owner().isModified() || owner().declaration().isSent())
+        return true;
+    switch (owner().sink().ask(u"¿La información ha sido modificada, desea guardar los cambios?"_s, caption(),
+                               MsgButtons::YesNoCancel, MsgAnswer::Yes)) {
+        case MsgAnswer::Yes:
+            return accept();
+        case MsgAnswer::No:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void RetDetEntry::fill(const QString& column) {

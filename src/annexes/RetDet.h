@@ -23,6 +23,8 @@ public:
     bool leaveField(const QString& column) override;
     // Enter in an empty series or number refuses to move on.
     bool enterField(const QString& column) override;
+    // Leaving with unsaved changes asks whether to keep them (Yes saves, No drops, Cancel stays).
+    bool closeRequested() override;
     bool Valida_Datos() override;
 
 protected:

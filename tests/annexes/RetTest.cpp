@@ -257,6 +257,12 @@ TEST_F(RetTest, ReceiptsOfBox107AreCheckedInOrderAndFilled) {
                     {u"mto_imp_cp"_s, u"1"_s}});
     EXPECT_FALSE(receipt->accept());
     EXPECT_EQ(lastMessage(), u"Ya se ingresó este comprobante de pago"_s);
+    // Leaving with that receipt typed asks first: Cancel stays, No drops it.
+    env.sink.setNextAnswer(MsgAnswer::Cancel);
+    EXPECT_FALSE(receipt->closeRequested());
+    EXPECT_EQ(lastMessage(), u"¿La información ha sido modificada, desea guardar los cambios?"_s);
+    env.sink.setNextAnswer(MsgAnswer::No);
+    EXPECT_TRUE(receipt->closeRequested());
     ASSERT_TRUE(header->accept());
     EXPECT_EQ(declaration.text(107), u"1,501"_s);
     EXPECT_FALSE(declaration.text(507).isEmpty());  // the chain followed: the 20 % deduction
@@ -308,6 +314,10 @@ TEST_F(RetTest, ItfShowsTheBankMovementAndDividendsNeedACompanyRuc) {
               {u"fec_retenida"_s, u"10/06/2006"_s}});
     EXPECT_FALSE(d->accept());
     EXPECT_EQ(lastMessage(), u"Datos ya fueron ingresados. "_s);
+    // Closing with it typed asks; Yes tries to save it and stays when refused.
+    env.sink.setNextAnswer(MsgAnswer::Yes);
+    EXPECT_FALSE(d->closeRequested());
+    EXPECT_TRUE(env.sink.contains(u"La información ha sido modificada. ¿Desea guardar los cambios?"_s));
 }
 
 }  // namespace

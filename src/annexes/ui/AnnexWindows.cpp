@@ -39,20 +39,6 @@ void openRegisterList(const FeederContext& context, int box) {
     window.exec();
 }
 
-// FrmRetenciones asks before it drops unsaved changes.
-class DividendWindow : public RegisterEntryWindow {
-public:
-    DividendWindow(DividendosEntry& entry, QWidget* parent)
-        : RegisterEntryWindow(entry, parent), entry_(entry) {}
-    void reject() override {
-        if (entry_.closeRequested())
-            QDialog::reject();
-    }
-
-private:
-    DividendosEntry& entry_;
-};
-
 void openDividend(const FeederContext& context, const QString& mode, const QVariantList& row) {
     if (!context.editor)
         return;
@@ -60,7 +46,8 @@ void openDividend(const FeederContext& context, const QString& mode, const QVari
     model.Get_RET();
     const int at = mode == AnnexEntry::kModifica ? model.findRow(row) : -1;
     const std::unique_ptr<AnnexEntry> entry = at >= 0 ? model.entryFor(at) : model.newEntry();
-    DividendWindow window(static_cast<DividendosEntry&>(*entry), context.parent);
+    // FrmRetenciones asks before it drops unsaved changes.
+    RegisterEntryWindow window(*entry, context.parent);
     window.exec();
 }
 

@@ -262,6 +262,11 @@ void RegisterEntryWindow::aceptar() {
     }
 }
 
+void RegisterEntryWindow::reject() {
+    if (entry_.closeRequested())
+        QDialog::reject();
+}
+
 bool RegisterEntryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -26,6 +26,10 @@ public:
     // "&Aceptar": a new entry stays open, cleared, with the focus on its first field; a modified one closes.
     void aceptar();
 
+public Q_SLOTS:
+    // "&Salir" or closing: an entry that asks before dropping unsaved changes asks here.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
