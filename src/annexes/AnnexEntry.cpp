@@ -192,7 +192,9 @@ void AnnexEntry::Captura_Datos(int row) {
     for (const EntryField& f : fields_) {
         QString v = owner_.value(row, f.column).trimmed();
         if (f.kind == EntryKind::Amount || f.kind == EntryKind::Computed)
-            v = Val(v) == 0 ? QString() : Format(Val(v), u"#,###,###,##0.00"_s);
+            v = Val(v) == 0
+                    ? QString()
+                    : Format(Val(v), decimals(f.column) == 0 ? u"#,###,###,##0"_s : u"#,###,###,##0.00"_s);
         const QString before = values_.value(f.column);
         put(f.column, v);
         changed(f.column, before);

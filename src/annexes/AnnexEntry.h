@@ -72,6 +72,9 @@ public:
     virtual QString choiceText(const QString& column, const QString& code) const;
     // The integer digits an amount field takes while it is typed (10 unless the register says otherwise).
     virtual int integerDigits(const QString& column) const;
+    // The decimals of an amount field: 2, or 0 for an amount in whole units (typed "###########0", shown
+    // "###,###,###,##0").
+    virtual int decimals(const QString&) const { return 2; }
     // What is read from elsewhere and shown above the fields, not edited: pairs of caption and value (the
     // payer of a line).
     virtual QList<QPair<QString, QString>> shownAbove() const { return {}; }

@@ -30,6 +30,9 @@ public:
     // Closing: with unsaved changes asks whether to save them (Yes saves, No drops, Cancel stays). True when
     // the window may close.
     bool closeRequested() override { return saveOnClose(); }
+    // The dividend and its withholding are whole units of up to 12 digits.
+    int integerDigits(const QString&) const override { return 12; }
+    int decimals(const QString&) const override { return 0; }
 
 protected:
     QString storedValue(const QString& column) const override;

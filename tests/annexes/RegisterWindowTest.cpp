@@ -365,6 +365,12 @@ TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
     RegisterEntryWindow d(*entry);
     d.show();
     EXPECT_EQ(d.objectName(), u"FrmRetenciones"_s);
+    // Dividends are whole units, shown with their thousands once the field is left.
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    typeInto(d.control(u"mto_distribuido"_s), u"1234567"_s);
+    d.control(u"mto_retenido"_s)->setFocus();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.control(u"mto_distribuido"_s))->text(), u"1,234,567"_s);
     shoot(d, u"FrmRetenciones"_s);
 }
 

@@ -126,7 +126,13 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             case EntryKind::Amount:
             case EntryKind::Computed: {
                 auto* amount = new AmountField(AmountField::Kind::Annex, frame);
-                amount->setLimits(entry.integerDigits(column), 2, &sink);
+                if (entry.decimals(column) == 0) {
+                    amount->setEditMask(u"###########0"_s);
+                    amount->setDisplayMask(u"###,###,###,##0"_s);
+                    amount->setEditMaxLength(12);
+                    amount->setWholeUnits(true);
+                }
+                amount->setLimits(entry.integerDigits(column), entry.decimals(column), &sink);
                 amount->setReadOnly(f.kind == EntryKind::Computed);
                 amount->setFocusPolicy(f.kind == EntryKind::Computed ? Qt::NoFocus : Qt::StrongFocus);
                 amount->setAlignment(Qt::AlignRight);
@@ -176,7 +182,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
         for (const EntryField& f : entry_.fields()) {
             if (auto* amount = qobject_cast<AmountField*>(controls_.value(f.column));
                 amount && f.column != column)
-                amount->setLimits(entry_.integerDigits(f.column), 2, &sink);
+                amount->setLimits(entry_.integerDigits(f.column), entry_.decimals(f.column), &sink);
         }
     });
     connect(&entry, &AnnexEntry::enabledChanged, this, [this](const QString& column) { showState(column); });
