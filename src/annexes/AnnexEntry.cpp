@@ -59,6 +59,10 @@ bool AnnexEntry::enterField(const QString&) {
     return true;
 }
 
+QString AnnexEntry::controlName(const QString&) const {
+    return {};
+}
+
 QString AnnexEntry::year() const {
     return owner_.session().gAnio;
 }
@@ -157,10 +161,14 @@ void AnnexEntry::setMode(const QString& mode) {
 }
 
 QVariantList AnnexEntry::keyValues() const {
-    QVariantList key;
-    for (const QString& column : keyColumns())
-        key << (column == owner_.def().boxColumn ? owner_.box() : storedValue(column));
-    return key;
+    return valuesOf(keyColumns());
+}
+
+QVariantList AnnexEntry::valuesOf(const QStringList& columns) const {
+    QVariantList values;
+    for (const QString& column : columns)
+        values << (column == owner_.def().boxColumn ? owner_.box() : storedValue(column));
+    return values;
 }
 
 bool AnnexEntry::Vacio(const QString& column) const {
@@ -199,6 +207,13 @@ void AnnexEntry::Captura_Datos(int row) {
         put(f.column, v);
         changed(f.column, before);
     }
+    // Key columns the window does not show (the year and article of a legal norm) are kept as stored, so
+    // that the row is found again by its whole key.
+    for (const QString& column : keyColumns()) {
+        if (!field(column) && column != owner_.def().boxColumn)
+            values_.insert(column, owner_.value(row, column).trimmed());
+    }
+    captured_ = keyValues();
 }
 
 QStringList AnnexEntry::keyColumns() const {
@@ -225,7 +240,9 @@ QStringList AnnexEntry::writtenColumns() const {
 bool AnnexEntry::Graba_Datos() {
     const QVariantList key = keyValues();
     if (isNew()) {
-        const int n = owner_.countWithKey(key);
+        const QStringList compared =
+            owner_.def().duplicateKey.isEmpty() ? keyColumns() : owner_.def().duplicateKey;
+        const int n = owner_.countWith(compared, valuesOf(compared));
         if (n < 0)
             return false;
         if (n > 0)
@@ -251,8 +268,18 @@ bool AnnexEntry::Graba_Datos() {
                               key + values) &&
                    writeAlso();
         }
+        // The row is found by the key on screen. A key left editable (an investment abroad) and changed to
+        // one that no row carries moves the row that was opened to it, rather than touching another row.
+        QStringList setColumns = columns;
+        QVariantList setValues = values;
+        QVariantList where = key;
+        if (!captured_.isEmpty() && captured_ != key && owner_.countWithKey(key) == 0) {
+            setColumns = keyColumns() + columns;
+            setValues = key + values;
+            where = captured_;
+        }
         QStringList sets, conditions;
-        for (const QString& c : columns)
+        for (const QString& c : setColumns)
             sets << c + u" = ?"_s;
         for (const QString& c : keyColumns())
             conditions << c + u" = ?"_s;
@@ -260,7 +287,7 @@ bool AnnexEntry::Graba_Datos() {
         if (!db.run(q,
                     u"UPDATE "_s + owner_.def().table + u" SET "_s + sets.join(u", "_s) + u" WHERE "_s +
                         conditions.join(u" AND "_s),
-                    values + key))
+                    setValues + where))
             return false;
         if (q.numRowsAffected() == 0) {
             // The row the entry was opened on is gone.

@@ -78,6 +78,8 @@ public:
     // What is read from elsewhere and shown above the fields, not edited: pairs of caption and value (the
     // payer of a line).
     virtual QList<QPair<QString, QString>> shownAbove() const { return {}; }
+    // The window's name for the control of a column when not the one its kind gives ("cboPais"); "" else.
+    virtual QString controlName(const QString& column) const;
 
     // Limpia_variables: every field empty (the period shows only its fixed year).
     void Limpia_variables();
@@ -112,6 +114,8 @@ public:
 
     // The values of the register's key for this entry as they would be stored, the box first.
     QVariantList keyValues() const;
+    // The values of these columns as they would be stored.
+    QVariantList valuesOf(const QStringList& columns) const;
 
     // The field of the last failed check ("" when none).
     const QString& failedColumn() const { return failed_; }
@@ -166,6 +170,7 @@ private:
     QHash<QString, QString> values_;
     QStringList disabled_;
     QString failed_;
+    QVariantList captured_;  // the key of the row captured in "MODIFICA"
 };
 
 }  // namespace zem

@@ -233,11 +233,15 @@ void AnnexRegister::refreshAfterAction() {
 }
 
 int AnnexRegister::countWithKey(const QVariantList& key) const {
+    return countWith(def_.key, key);
+}
+
+int AnnexRegister::countWith(const QStringList& columns, const QVariantList& values) const {
     QStringList conditions;
-    for (const QString& column : def_.key)
+    for (const QString& column : columns)
         conditions << column + u" = ?"_s;
     const QVariant n = db().scalar(
-        u"SELECT COUNT(*) FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), key);
+        u"SELECT COUNT(*) FROM "_s + def_.table + u" WHERE "_s + conditions.join(u" AND "_s), values);
     return n.isNull() ? -1 : n.toInt();
 }
 

@@ -54,6 +54,9 @@ struct RegisterDef {
     QString countCaption = QStringLiteral("Cantidad de registros: ");
     // The refusal of a key already registered.
     QString duplicateMessage = QStringLiteral("Los datos que desea registrar ya fueron ingresados. ");
+    // The columns a new entry is compared on when not the whole key (a legal norm is a duplicate by box,
+    // type and number, whatever its year and article).
+    QStringList duplicateKey;
     // The box is written after every change of the list (new, modify, delete), not only on leaving.
     bool writeEveryAction = false;
     // Tables whose rows belong to a row of this register (the lines of a header): deleting the row deletes
@@ -122,6 +125,8 @@ public:
     bool remove(int row);
     // Rows of the working table (of any box) with these key values, or -1 when the database failed.
     int countWithKey(const QVariantList& key) const;
+    // The same over other columns of the table.
+    int countWith(const QStringList& columns, const QVariantList& values) const;
     // The row of the list with these key values (compared as trimmed texts), or -1.
     int findRow(const QVariantList& key) const;
 

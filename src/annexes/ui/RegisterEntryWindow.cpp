@@ -24,6 +24,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kFieldWidth = 150;
+// Names, and lists that show a description beside each code.
+constexpr int kWideFieldWidth = 340;
 
 QString controlName(const EntryField& f, int amountIndex) {
     switch (f.kind) {
@@ -145,11 +147,13 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
                 break;
             }
         }
-        control->setObjectName(controlName(f, amountIndex - 1));
-        // A list whose items carry their descriptions is as wide as they are.
+        const QString name = entry.controlName(column);
+        control->setObjectName(name.isEmpty() ? controlName(f, amountIndex - 1) : name);
+        // A list whose items carry their descriptions is as wide as they are; names take a wide field.
         control->setFixedWidth(qobject_cast<QComboBox*>(control)
                                    ? std::max(kFieldWidth, control->sizeHint().width())
-                                   : kFieldWidth);
+                               : f.kind == EntryKind::Text ? kWideFieldWidth
+                                                           : kFieldWidth);
         if (f.kind != EntryKind::Amount && f.kind != EntryKind::Computed)
             control->installEventFilter(this);
         auto* label = new QLabel(f.label, frame);
