@@ -43,11 +43,13 @@ std::unique_ptr<FormSession> openTaxpayer(CliSession& cli, const QString& ruc, b
 std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, FormSession& form, const QString& word) {
     bool numeric = false;
     const int box = word.toInt(&numeric);
-    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, form.editor(), box) : nullptr;
+    std::unique_ptr<AnnexRegister> r = numeric ? openRegister(cli.session, form.editor(), box)
+                                               : openGridRegister(cli.session, form.editor(), word);
     if (!r) {
         QStringList boxes;
         for (int b : registerBoxes())
             boxes << boxCode(b);
+        boxes += gridRegisterNames();
         printError(u"La casilla «"_s + word +
                    u"» no tiene un registro de detalle; lo tienen las casillas "_s + boxes.join(u", "_s) +
                    u'.');
@@ -69,7 +71,8 @@ int saveAndReport(CliSession& cli, FormSession& form) {
 
 // The register has changed: its box and the chain follow, and the declaration is saved.
 int leaveAndSave(CliSession& cli, FormSession& form, AnnexRegister& r) {
-    if (!r.leave()) {
+    // The investments abroad and the trusts feed no box.
+    if (r.boxNumber() != 0 && !r.leave()) {
         cli.sink.flushToStderr();
         return kRefused;
     }
@@ -120,13 +123,15 @@ int annexList(const QStringList& words) {
     } else {
         for (int box : registerBoxes())
             registers.push_back(openRegister(cli.session, form.editor(), box));
+        for (const QString& name : gridRegisterNames())
+            registers.push_back(openGridRegister(cli.session, form.editor(), name));
     }
     cli.sink.flushToStderr();
     QJsonArray json;
     // One printed row: the register's columns of the row, then (for a header) those of one of its lines.
     const auto print = [&](const AnnexRegister& r, int row, const AnnexRegister* lines, int line) {
-        QJsonObject o{{u"casilla"_s, r.box()}, {u"fila"_s, row + 1}};
-        QStringList text = {r.box(), QString::number(row + 1)};
+        QJsonObject o{{u"casilla"_s, registerWord(r)}, {u"fila"_s, row + 1}};
+        QStringList text = {registerWord(r), QString::number(row + 1)};
         const auto add = [&](const AnnexRegister& from, int at, const QString& column) {
             o.insert(column, from.value(at, column));
             text << column + u'=' + from.value(at, column);
@@ -219,7 +224,9 @@ int annexAdd(const QStringList& words) {
         "detalle (107: per_tri tip_cp num_serie_cp num_cp fec_emision_cp mto_imp_cp; las demás: per_tri\n"
         "mto_retenido); un pagador ya registrado (mismo tipo y número) recibe la línea. Un pagador sin\n"
         "documento (tip_doc_ret=99) recibe el número siguiente de la casilla (C0000001, C0000002...); con\n"
-        "num_doc_ret=C0000001 la línea se añade al pagador que ya lo tiene."_s,
+        "num_doc_ret=C0000001 la línea se añade al pagador que ya lo tiene.\n"
+        "Las inversiones en el extranjero y en fideicomisos se registran con CASILLA «extranjero» y\n"
+        "«fideicomiso»; los códigos de las listas van sin descripción (ind_pais=9013, tip_patrimonio=1)."_s,
         {},
         {},
         3,
@@ -253,7 +260,7 @@ int annexAdd(const QStringList& words) {
         return kRefused;
     }
     if (!entry->lineRegister()) {
-        if (const int done = fillEntry(*entry, assigned, r->box()); done != kOk) {
+        if (const int done = fillEntry(*entry, assigned, registerWord(*r)); done != kOk) {
             cli.sink.flushToStderr();
             return done;
         }
@@ -350,7 +357,7 @@ int annexDelete(const QStringList& words) {
     bool numeric = false;
     const int row = a.positional[2].trimmed().toInt(&numeric);
     if (!numeric || row < 1 || row > r->count())
-        return refuse(u"La casilla "_s + r->box() + u" no tiene la fila «"_s + a.positional[2] +
+        return refuse(u"La casilla "_s + registerWord(*r) + u" no tiene la fila «"_s + a.positional[2] +
                       u"»; tiene "_s + QString::number(r->count()) + u" fila(s)."_s);
     if (!r->remove(row - 1)) {
         cli.sink.flushToStderr();

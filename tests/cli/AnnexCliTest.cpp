@@ -196,3 +196,29 @@ TEST(AnnexCli, CoOwnersAreAddedOnceAndNeverTheDeclarantHimself) {
     EXPECT_TRUE(again.err.contains(u"Ya se ingresó este condómino"_s));
     EXPECT_EQ(add(zem, u"condominio"_s, {u"mto_trib=5"_s}).code, 2);
 }
+
+TEST(AnnexCli, ForeignTaxNormsAmazoniaAndInvestmentsFromTheBatchTool) {
+    Tool zem;
+    install(zem);
+    const Outcome peru = add(zem, u"122"_s, {u"cod_pais=9589"_s, u"mto_retenido=10"_s});
+    EXPECT_EQ(peru.code, 2);
+    EXPECT_TRUE(peru.err.contains(u"Debe selecionar el país o territorio"_s)) << peru.err.toStdString();
+    ASSERT_LT(add(zem, u"122"_s, {u"cod_pais=9027"_s, u"mto_retenido=99.60"_s}).code, 2);
+    EXPECT_EQ(shownBox(zem, u"122"_s), u"100"_s);
+    ASSERT_LT(add(zem, u"132"_s, {u"tip_nor=1"_s, u"num_nor=27037"_s, u"mto_retenido=300"_s}).code, 2);
+    EXPECT_EQ(shownBox(zem, u"132"_s), u"300"_s);
+    const Outcome again = add(zem, u"132"_s, {u"tip_nor=1"_s, u"num_nor=27037"_s, u"mto_retenido=5"_s});
+    EXPECT_TRUE(again.err.contains(u"ya fueron ingresados"_s)) << again.err.toStdString();
+    const Outcome own = add(zem, u"117"_s, {u"num_doc_ret="_s + kRuc, u"des_razon=YO"_s, u"mto_total=5"_s});
+    EXPECT_TRUE(own.err.contains(u"no debe ser igual al RUC del declarante"_s)) << own.err.toStdString();
+    ASSERT_LT(add(zem, u"extranjero"_s,
+                  {u"des_emp_ext=ACME LLC"_s, u"ind_pais=9286"_s, u"ind_cargo=01"_s, u"ind_operacion=01"_s,
+                   u"mto_saldo=2500"_s})
+                  .code,
+              2);
+    const QString listed = zem({u"annex"_s, u"list"_s, kRuc}).out;
+    EXPECT_TRUE(listed.contains(u"extranjero\t1\tdes_emp_ext=ACME LLC"_s)) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(u"des_pais=ESTADOS UNIDOS DE AMÉRICA"_s)) << listed.toStdString();
+    ASSERT_LT(zem({u"annex"_s, u"delete"_s, kRuc, u"extranjero"_s, u"1"_s}).code, 2);
+    EXPECT_FALSE(zem({u"annex"_s, u"list"_s, kRuc}).out.contains(u"ACME"_s));
+}

@@ -4,6 +4,8 @@
 #include "annexes/AnnexRegister.h"
 #include "annexes/Condominio.h"
 #include "annexes/Dividendos.h"
+#include "annexes/Extranjero.h"
+#include "annexes/Fideicomiso.h"
 #include "annexes/Registers.h"
 #include "annexes/RetCab.h"
 #include "annexes/ui/FrmCondominio.h"
@@ -51,6 +53,19 @@ void openDividend(const FeederContext& context, const QString& mode, const QVari
     window.exec();
 }
 
+// FrmExtranjero and FrmFide480: a new investment, or the one of the grid's current row.
+template <typename Model>
+void openGridEntry(const FeederContext& context, const QString& mode, const QVariantList& row) {
+    if (!context.editor)
+        return;
+    Model model(context.session, *context.editor);
+    model.Get_RET();
+    const int at = mode == AnnexEntry::kModifica ? model.findRow(row) : -1;
+    const std::unique_ptr<AnnexEntry> entry = at >= 0 ? model.entryFor(at) : model.newEntry();
+    RegisterEntryWindow window(*entry, context.parent);
+    window.exec();
+}
+
 void openCondominio(const FeederContext& context, const QString&, const QVariantList&) {
     Condominio entry(context.session, context.declaration.ruc());
     FrmCondominio window(entry, context.declaration.isSent(), context.parent);
@@ -60,10 +75,13 @@ void openCondominio(const FeederContext& context, const QString&, const QVariant
 }  // namespace
 
 void registerAnnexWindows(FeederRegistry& registry) {
-    for (Feeder feeder : {Feeder::DirectPayments, Feeder::PaymentsOnAccount, Feeder::Withholdings})
+    for (Feeder feeder : {Feeder::DirectPayments, Feeder::PaymentsOnAccount, Feeder::Withholdings,
+                          Feeder::ForeignTax, Feeder::Norms, Feeder::Amazonia})
         registry.setBoxOpener(feeder, openRegisterList);
     registry.setGridOpener(GridEntry::CoOwners, openCondominio);
     registry.setGridOpener(GridEntry::Dividends, openDividend);
+    registry.setGridOpener(GridEntry::ForeignInvestments, openGridEntry<ExtranjeroRegister>);
+    registry.setGridOpener(GridEntry::Trusts, openGridEntry<FideicomisoRegister>);
 }
 
 }  // namespace zem
