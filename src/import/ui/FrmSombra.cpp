@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "import/ImportClosing.h"
 #include "import/PackageImport.h"
@@ -46,9 +47,15 @@ FrmSombra::FrmSombra(Session& session, const DeclarationKey& key, Rules& rules, 
     auto* frame = new QGroupBox(u"Archivo personalizado"_s);
     DrvLst = new QComboBox;
     DrvLst->setObjectName(u"DrvLst"_s);
+    // The volumes a package may come on: the system's own pseudo file systems are left out.
+    static const QStringList kSystem = {u"/proc"_s, u"/sys"_s, u"/dev"_s, u"/run"_s, u"/snap"_s, u"/boot"_s};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady())
-            DrvLst->addItem(volume.rootPath(), volume.rootPath());
+        const QString root = volume.rootPath();
+        const bool system = std::any_of(kSystem.cbegin(), kSystem.cend(), [&root](const QString& s) {
+            return root == s || root.startsWith(s + u'/');
+        });
+        if (volume.isValid() && volume.isReady() && !system)
+            DrvLst->addItem(root, root);
     }
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
