@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annexes/RetCab.h"
+#include "annexes/RetLine.h"
 
 namespace zem {
 
