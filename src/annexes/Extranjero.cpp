@@ -90,9 +90,13 @@ bool ExtranjeroEntry::Valida_Datos() {
     if (Vacio(kBalance))
         return refuse(kBalance, u"Debe registrar el saldo al 31/12/"_s + year());
     QString text = value(kBalance).trimmed();
-    if (!validateAmount(text, 10, 2, {}, owner().session().sink))
+    if (!validateAmount(text, 12, 2, {}, owner().session().sink))
         return refuse(kBalance, {}, {});
     return true;
+}
+
+int ExtranjeroEntry::decimals(const QString& column) const {
+    return column == kBalance ? 0 : 2;
 }
 
 QString ExtranjeroEntry::storedValue(const QString& column) const {

@@ -45,6 +45,9 @@ public:
     bool Valida_Datos() override;
     QString controlName(const QString& column) const override;
     bool closeRequested() override { return saveOnClose(); }
+    // The balance is whole units, typed "###########0".
+    int integerDigits(const QString&) const override { return 12; }
+    int decimals(const QString& column) const override;
 
 protected:
     QString storedValue(const QString& column) const override;
