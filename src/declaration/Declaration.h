@@ -8,6 +8,8 @@
 
 namespace zem {
 
+struct DeclarationState;
+
 // The option groups of the declaration. Each answer is kept as the code the box table stores ("" when nothing
 // is chosen):
 //   optInmueble  027  "1" rent paid / "2" no rent paid     optPor      552  "1" Personal / "2" Sociedad
@@ -133,6 +135,9 @@ public:
 
     // Empties every box and answer and resets the flags (a new declaration).
     void clear();
+
+    // Every value a user edit can change, as one value (DeclarationState.h); cheap to take.
+    DeclarationState state() const;
 
 Q_SIGNALS:
     void boxChanged(int box);

@@ -1,10 +1,12 @@
 #include "declaration/FormSession.h"
 
+#include <QFile>
 #include <QSqlRecord>
 
 #include "data/Documents.h"
 #include "data/Format.h"
 #include "declaration/BoxTable.h"
+#include "declaration/EditScopes.h"
 #include "declaration/FormCaption.h"
 #include "declaration/OrderNumber.h"
 #include "declaration/RegisterRows.h"
@@ -24,11 +26,111 @@ FormSession::FormSession(Session& session, QObject* parent)
       store_(std::make_unique<DeclarationStore>(session, declaration_)),
       grids_(std::make_unique<AnnexGrids>(session, declaration_)),
       options_(std::make_unique<FormOptions>(session, declaration_, *rules_, *grids_)),
-      editor_(std::make_unique<DeclarationEditor>(session, declaration_, *rules_, *options_)) {
+      editor_(std::make_unique<DeclarationEditor>(session, declaration_, *rules_, *options_)),
+      edits_(std::make_unique<EditRecorder>(declaration_, session.gDB ? &session.db() : nullptr)) {
     editor_->setRegisterRows([this](int box) { return registerHasRows(box); });
+    connect(edits_.get(), &EditRecorder::recorded, this,
+            [this](const std::shared_ptr<const DeclarationEdit>& e) {
+                if (keepJournal_)
+                    journal_.append(u'E', *e, session_.clock.now());
+            });
+    connect(edits_.get(), &EditRecorder::applied, this, &FormSession::journalApplied);
 }
 
-FormSession::~FormSession() = default;
+// A window closed with its changes neither saved nor discarded does not exist: the journal goes with it.
+FormSession::~FormSession() {
+    journal_.remove();
+}
+
+void FormSession::journalApplied(const DeclarationEdit& edit, bool forward) {
+    // The grids show the working tables as they are now.
+    if (!edit.tables.isEmpty())
+        grids_->refreshAll();
+    if (keepJournal_ && !recovering_)
+        journal_.append(forward ? u'R' : u'U', edit, session_.clock.now());
+}
+
+void FormSession::startJournal() {
+    if (!keepJournal_ || isSent())
+        return;
+    EditJournal::Header h;
+    h.existing = !isNew();
+    h.ruc = declaration_.ruc();
+    h.periodo = request_.key.periodo;
+    QStringList names;
+    for (int box : {801, 802, 803}) {
+        if (!declaration_.text(box).trimmed().isEmpty())
+            names << declaration_.text(box).trimmed();
+    }
+    h.nombre = names.join(u' ');
+    h.started = session_.clock.now();
+    journal_.setDirectory(EditJournal::directory(session_));
+    journal_.setHeader(h);
+}
+
+FieldResult FormSession::setField(int box, const QString& text) {
+    const int group = edits::groupOfBox(box);
+    const EditRecorder::Scope edit(
+        *edits_, edits::boxText(box),
+        group < 0 ? QStringList() : edits::answerTables(static_cast<OptionGroup>(group)));
+    return editor_->setField(box, text);
+}
+
+FieldResult FormSession::setAnswer(OptionGroup group, const QString& code) {
+    const EditRecorder::Scope edit(*edits_, edits::answerText(group), edits::answerTables(group));
+    return editor_->setAnswer(group, code);
+}
+
+bool FormSession::recover(const EditJournal::Contents& journal) {
+    // Each edit must find the values it changed as it left them: otherwise the declaration was saved or
+    // changed after the journal was written, and its edits no longer apply.
+    const auto fits = [this](const DeclarationEdit& e) {
+        const DeclarationState now = declaration_.state();
+        for (const FieldChange& c : e.fields) {
+            if (currentValue(now, c.kind, c.key) != c.before)
+                return false;
+        }
+        for (const TableChange& t : e.tables) {
+            if (!session_.gDB || !sameRows(readWorkingTable(session_.db(), t.before.table), t.before))
+                return false;
+        }
+        return true;
+    };
+    QStringList tables;
+    for (const EditJournal::Entry& e : journal.entries) {
+        for (const TableChange& t : e.edit.tables) {
+            if (!tables.contains(t.before.table))
+                tables << t.before.table;
+        }
+    }
+    bool ok = !isSent();
+    {
+        const EditRecorder::Scope all(*edits_, QString::fromUtf16(edits::kRecovered), tables);
+        recovering_ = true;
+        for (const EditJournal::Entry& e : journal.entries) {
+            if (!ok)
+                break;
+            if (e.kind == u'T') {
+                chooseTaxpayer(e.ruc);
+                continue;
+            }
+            ok = fits(e.edit) && edits_->apply(e.edit, true);
+        }
+        recovering_ = false;
+        if (!ok)
+            edits_->rollback();
+    }
+    if (!ok) {
+        session_.sink.error(u"Los cambios sin grabar de la declaración del RUC "_s + journal.header.ruc +
+                                u" no corresponden a la declaración tal como está grabada ahora; no se "
+                                "recuperan."_s,
+                            caption());
+    }
+    // The edits now live in this window's own journal.
+    if (journal.path != journal_.path())
+        QFile::remove(journal.path);
+    return ok;
+}
 
 QString FormSession::caption() const {
     return QString::fromUtf16(kFormCaption);
@@ -69,6 +171,17 @@ bool FormSession::open(const OpenRequest& request) {
     if (request.mode == OpenMode::New && !request.key.ruc.isEmpty())
         chooseTaxpayer(request.key.ruc);
     declaration_.setModified(false);
+    // A sent declaration cannot change: it has nothing to take back.
+    edits_->setEnabled(!isSent());
+    startJournal();
+    if (!request.journal.isEmpty() && !isSent()) {
+        const EditJournal::Contents journal = EditJournal::read(request.journal);
+        if (!journal.error.isEmpty()) {
+            s.sink.error(journal.error, caption());
+        } else {
+            recover(journal);
+        }
+    }
     return true;
 }
 
@@ -151,6 +264,15 @@ void FormSession::chooseTaxpayer(const QString& entry) {
     store_->CargaNombre();
     if (declaration_.option(OptionGroup::OptElabora) == u"1"_s)
         options_->copyDeclarant();
+    // The journal of a new declaration follows the taxpayer: in its name until its first edit, then in
+    // its lines, so that putting the edits back chooses the taxpayer at the same point.
+    if (keepJournal_ && !isSent()) {
+        if (journal_.path().isEmpty()) {
+            startJournal();
+        } else if (!recovering_) {
+            journal_.appendTaxpayer(declaration_.ruc(), session_.clock.now());
+        }
+    }
 }
 
 bool FormSession::leaveIdentification() {
@@ -171,6 +293,10 @@ bool FormSession::save() {
         taxpayerLocked_ = true;
         Q_EMIT entryModeChanged();
     }
+    // What the journal kept is stored now; the next edit starts a new one over the stored declaration.
+    journal_.remove();
+    startJournal();
+    Q_EMIT saved();
     return true;
 }
 

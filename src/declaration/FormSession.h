@@ -9,7 +9,9 @@
 #include "data/Catalogue.h"
 #include "declaration/AnnexGrids.h"
 #include "declaration/Declaration.h"
+#include "declaration/DeclarationEdit.h"
 #include "declaration/DeclarationEditor.h"
+#include "declaration/EditJournal.h"
 #include "declaration/FormOptions.h"
 #include "declaration/Opening.h"
 #include "declaration/Rules.h"
@@ -41,6 +43,9 @@ public:
     AnnexGrids& grids() { return *grids_; }
     FormOptions& options() { return *options_; }
     DeclarationEditor& editor() { return *editor_; }
+    // The user's edits as they are made, for undo and redo (nothing is recorded for a sent declaration).
+    EditRecorder& edits() { return *edits_; }
+    const EditJournal& journal() const { return journal_; }
     QString caption() const;
 
     // Opens the declaration the request names: a new one (with its taxpayer already chosen when the request
@@ -54,8 +59,19 @@ public:
     const OpenRequest& request() const { return request_; }
 
     // What a user types into box `box`, checked and applied as DeclarationEditor::setField says: the
-    // window and the batch tool put every box, answer and payment field through here.
-    FieldResult setField(int box, const QString& text) { return editor_->setField(box, text); }
+    // window and the batch tool put every box, answer and payment field through here. Each accepted value
+    // is one edit (edits()).
+    FieldResult setField(int box, const QString& text);
+    // The answer of an option group, as DeclarationEditor::setAnswer; one edit with all it empties.
+    FieldResult setAnswer(OptionGroup group, const QString& code);
+
+    // Keeps every edit in a journal in the installation's recovery folder until the declaration is saved or
+    // its changes discarded (the declaration window does; the batch tool does not). Set before open().
+    void keepJournal(bool on) { keepJournal_ = on; }
+    // Puts back the edits of a journal left by a crash into the declaration just opened, as one edit,
+    // without saving. When the journal does not fit the declaration as it is stored now (it was saved or
+    // changed since), nothing is changed, the user is told, the journal is removed and false returned.
+    bool recover(const EditJournal::Contents& journal);
     // A document number waits for its type: true for a number box whose type box is still empty.
     bool waitsForType(int box) const;
     // Whether the register that feeds box `box` holds rows for it in the working tables.
@@ -99,14 +115,21 @@ public:
     // Locks every box of a sent declaration.
     void DesTodo();
 
+    // The window closes with its changes saved or discarded: their journal goes.
+    void discardJournal() { journal_.remove(); }
+
 Q_SIGNALS:
     // A new declaration was saved: it now exists, and its taxpayer is shown rather than chosen.
     void entryModeChanged();
+    // The declaration was saved: what the user sees is what is stored.
+    void saved();
 
 private:
     void formatAmounts();
     void lockFixedBoxes();
     void applySections();
+    void startJournal();
+    void journalApplied(const DeclarationEdit& edit, bool forward);
 
     Session& session_;
     Declaration declaration_;
@@ -116,6 +139,10 @@ private:
     std::unique_ptr<AnnexGrids> grids_;
     std::unique_ptr<FormOptions> options_;
     std::unique_ptr<DeclarationEditor> editor_;
+    std::unique_ptr<EditRecorder> edits_;
+    EditJournal journal_;
+    bool keepJournal_ = false;
+    bool recovering_ = false;
     OpenRequest request_;
     QString dividendRate_;
     bool taxpayerLocked_ = false;

@@ -18,6 +18,9 @@ struct OpenRequest {
     DeclarationKey key;
     // Sent: the control code given on sending, against which the order number's check digits are verified.
     QString control;
+    // The journal of unsaved edits left by a crash, whose edits are put back once the declaration is open
+    // (EditJournal); empty for a plain opening.
+    QString journal;
 
     static OpenRequest newDeclaration(const QString& ruc = {}) {
         OpenRequest r;

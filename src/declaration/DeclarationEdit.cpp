@@ -1,0 +1,81 @@
+#include "declaration/DeclarationEdit.h"
+
+#include <algorithm>
+
+namespace zem {
+
+DeclarationEdit DeclarationEdit::inverted() const {
+    DeclarationEdit out;
+    out.description = description;
+    out.fields.reserve(fields.size());
+    for (const FieldChange& c : fields)
+        out.fields.append({c.kind, c.key, c.after, c.before});
+    for (const TableChange& t : tables)
+        out.tables.append({t.after, t.before});
+    return out;
+}
+
+EditRecorder::EditRecorder(Declaration& declaration, Db* db, QObject* parent)
+    : QObject(parent), d_(declaration), db_(db) {}
+
+void EditRecorder::begin(const QString& description, const QStringList& tables) {
+    if (!enabled_)
+        return;
+    if (depth_++ == 0) {
+        description_ = description;
+        before_ = d_.state();
+        tablesBefore_.clear();
+    }
+    if (!db_)
+        return;
+    for (const QString& table : tables) {
+        const bool taken = std::any_of(tablesBefore_.cbegin(), tablesBefore_.cend(),
+                                       [&table](const TableRows& t) { return t.table == table; });
+        if (!taken)
+            tablesBefore_.append(readWorkingTable(*db_, table));
+    }
+}
+
+void EditRecorder::end() {
+    if (!enabled_ || depth_ == 0 || --depth_ > 0)
+        return;
+    auto edit = std::make_shared<DeclarationEdit>();
+    edit->description = description_;
+    edit->fields = diffStates(before_, d_.state());
+    before_ = {};
+    for (const TableRows& before : std::as_const(tablesBefore_)) {
+        if (before.columns.isEmpty())
+            continue;  // the read failed: this table cannot be taken back
+        TableRows after = readWorkingTable(*db_, before.table);
+        if (!after.columns.isEmpty() && !sameRows(after, before))
+            edit->tables.append({before, std::move(after)});
+    }
+    tablesBefore_.clear();
+    if (!edit->isEmpty())
+        Q_EMIT recorded(edit);
+}
+
+void EditRecorder::rollback() {
+    if (depth_ == 0)
+        return;
+    for (const TableRows& before : std::as_const(tablesBefore_)) {
+        if (db_ && !before.columns.isEmpty())
+            writeWorkingTable(*db_, before);
+    }
+    applyChanges(d_, diffStates(before_, d_.state()), false);
+}
+
+bool EditRecorder::apply(const DeclarationEdit& edit, bool forward) {
+    if (edit.isEmpty())
+        return true;
+    bool ok = true;
+    for (const TableChange& t : edit.tables) {
+        if (db_ && !writeWorkingTable(*db_, forward ? t.after : t.before))
+            ok = false;
+    }
+    applyChanges(d_, edit.fields, forward);
+    Q_EMIT applied(forward ? edit : edit.inverted(), forward);
+    return ok;
+}
+
+}  // namespace zem

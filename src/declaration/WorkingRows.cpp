@@ -1,0 +1,62 @@
+#include "declaration/WorkingRows.h"
+
+#include <QSqlRecord>
+
+#include "startup/Database.h"
+
+namespace zem {
+
+using namespace Qt::StringLiterals;
+
+bool sameRows(const TableRows& a, const TableRows& b) {
+    if (a.columns != b.columns || a.rows.size() != b.rows.size())
+        return false;
+    for (qsizetype r = 0; r < a.rows.size(); ++r) {
+        const QVariantList& x = a.rows[r];
+        const QVariantList& y = b.rows[r];
+        if (x.size() != y.size())
+            return false;
+        for (qsizetype c = 0; c < x.size(); ++c) {
+            if (x[c].isNull() != y[c].isNull() || x[c].toString() != y[c].toString())
+                return false;
+        }
+    }
+    return true;
+}
+
+TableRows readWorkingTable(Db& db, const QString& table) {
+    TableRows out;
+    out.table = table;
+    QSqlQuery q = db.select(u"SELECT * FROM "_s + table);
+    if (!q.isActive())
+        return out;
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i)
+        out.columns << record.fieldName(i);
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(out.columns.size());
+        for (const QString& column : std::as_const(out.columns))
+            row << q.value(column);
+        out.rows << row;
+    }
+    return out;
+}
+
+bool writeWorkingTable(Db& db, const TableRows& rows) {
+    if (rows.columns.isEmpty())
+        return false;
+    const QString insert = u"INSERT INTO "_s + rows.table + u" ("_s + rows.columns.join(u", "_s) +
+                           u") VALUES ("_s + QStringList(rows.columns.size(), u"?"_s).join(u", "_s) + u')';
+    return db.transaction([&] {
+        if (!db.execute(u"DELETE FROM "_s + rows.table))
+            return false;
+        for (const QVariantList& row : rows.rows) {
+            if (!db.execute(insert, row))
+                return false;
+        }
+        return true;
+    });
+}
+
+}  // namespace zem
