@@ -1,5 +1,10 @@
 #include "declaration/ui/FormaDePagoZEM.h"
 
+#include <optional>
+
+#include "declaration/DeclarationEdit.h"
+#include "declaration/EditScopes.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -153,6 +158,9 @@ void FormaDePagoZEM::showValues() {
 }
 
 void FormaDePagoZEM::userChanged() {
+    std::optional<EditRecorder::Scope> edit;
+    if (recorder_)
+        edit.emplace(*recorder_, QString::fromUtf16(edits::kPayment));
     showValues();
     pushToModel();
     if (d_)

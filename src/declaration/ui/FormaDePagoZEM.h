@@ -11,6 +11,7 @@ class QRadioButton;
 namespace zem {
 
 class Declaration;
+class EditRecorder;
 struct Session;
 
 // The payment method of the declaration: cash ("E") or cheque ("C"), the bank that draws the cheque (bank
@@ -42,6 +43,8 @@ public:
     void setAmount(const QString& amount);
 
     void bind(Declaration& declaration);
+    // Each change the user makes is recorded as one edit ("forma de pago") for undo.
+    void setRecorder(EditRecorder* recorder) { recorder_ = recorder; }
 
 Q_SIGNALS:
     // A value changed (chosen by the user, set, or received from the model).
@@ -54,6 +57,7 @@ private:
     void pullFromModel();
 
     QPointer<Declaration> d_;
+    EditRecorder* recorder_ = nullptr;
     QString type_, bank_, cheque_, amount_;
     bool showing_ = false;  // the controls are being set: their signals are not the user's
     bool pushing_ = false;  // the model is being set: its signals echo the widget

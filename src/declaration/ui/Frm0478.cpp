@@ -14,6 +14,7 @@
 #include "declaration/ui/AnnexGridPanel.h"
 #include "declaration/ui/BoxFields.h"
 #include "declaration/ui/ConsistencyReport.h"
+#include "declaration/ui/EditUndoStack.h"
 #include "declaration/ui/FormaDePagoZEM.h"
 #include "declaration/ui/OptionButtons.h"
 #include "reports/ui/PrinterChoice.h"
@@ -30,6 +31,9 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequ
     setObjectName(u"Frm0478"_s);
     setWindowTitle(form_.caption());
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    // The stack and the journal take every edit from the opening on, a recovered one included.
+    undo_ = new EditUndoStack(form_, this);
+    form_.keepJournal(true);
     opened_ = form_.open(request);
 
     auto* layout = new QVBoxLayout(this);
@@ -64,6 +68,7 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequ
     buttons->addWidget(commands_[1]);
     buttons->addWidget(commands_[3]);
     buttons->addStretch(1);
+    setupUndo(buttons);
     buttons->addWidget(commands_[2]);
     layout->addLayout(buttons);
 
@@ -228,7 +233,8 @@ void Frm0478::showSummary(AnnexGridKind kind) {
 }
 
 void Frm0478::chooseOption(OptionGroup group, const QString& code) {
-    form_.editor().setAnswer(group, code);
+    finishTyping();
+    form_.setAnswer(group, code);
     showOption(group);  // an answer the user took back shows again
     showOptionDependents();
 }

@@ -9,6 +9,7 @@
 #include "declaration/Declaration.h"
 #include "declaration/FormSession.h"
 
+class QAction;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -16,6 +17,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QBoxLayout;
 class QVBoxLayout;
 
 namespace zem {
@@ -23,6 +25,7 @@ namespace zem {
 class AnnexGridPanel;
 class BoxDateField;
 class BoxTextField;
+class EditUndoStack;
 class FeederRegistry;
 class FormaDePagoZEM;
 class OptionButtons;
@@ -50,6 +53,10 @@ public:
     QLineEdit* TxtValor(int box) const { return fields_.value(box); }
     QTabWidget* tabs() const { return tabs_; }
     AnnexGridPanel* gridPanel(AnnexGridKind kind) const { return panels_.value(static_cast<int>(kind)); }
+    // The undo stack of the declaration and its two commands, "Deshacer" and "Rehacer" (Frm0478Undo.cpp).
+    EditUndoStack* undoStack() const { return undo_; }
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
 
     // The grids read again (an entry window changed its working table).
     void Get_Dividendos() { refreshGrid(AnnexGridKind::Dividends); }
@@ -62,6 +69,7 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -106,6 +114,13 @@ private:
     void chooseOption(OptionGroup group, const QString& code);
     void chooseDate();
 
+    // Undo and redo (Frm0478Undo.cpp): typing in a box is one edit from the first change until the box is
+    // left (or a command comes first).
+    void setupUndo(QBoxLayout* buttons);
+    void undoOrRedo(bool undo);
+    void startTyping(int box);
+    void finishTyping();
+
     // Commands and registers.
     void openFeeder(int box);
     void gridCommand(AnnexGridKind kind, int index);
@@ -142,6 +157,10 @@ private:
     QPlainTextEdit* txtAyuda_ = nullptr;
     FormaDePagoZEM* payment_ = nullptr;
     QList<QPushButton*> commands_;  // Cmdgeneral
+    EditUndoStack* undo_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    int typingBox_ = 0;
 };
 
 }  // namespace zem

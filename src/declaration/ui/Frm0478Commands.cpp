@@ -8,7 +8,9 @@
 #include <QTabWidget>
 
 #include "declaration/BoxTable.h"
+#include "declaration/EditScopes.h"
 #include "declaration/ui/AnnexGridPanel.h"
+#include "declaration/ui/EditUndoStack.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/OptionButtons.h"
 #include "startup/MessageSink.h"
@@ -26,6 +28,9 @@ void Frm0478::openFeeder(int box) {
             additionalTabs_->setCurrentIndex(3);
         return;
     }
+    finishTyping();
+    // Everything done in the assistant or the register, its rows included, is one edit of the box.
+    const EditRecorder::Scope edit(form_.edits(), edits::boxText(box), edits::feederTables());
     const FeederContext context{this, session_, form_.declaration(), form_.rules(), &form_.editor()};
     if (!feeders_.openBox(context, box)) {
         session_.sink.info(
@@ -41,6 +46,8 @@ void Frm0478::refreshGrid(AnnexGridKind kind) {
 }
 
 void Frm0478::gridCommand(AnnexGridKind kind, int index) {
+    finishTyping();
+    const EditRecorder::Scope edit(form_.edits(), edits::gridText(kind), edits::gridTables(kind));
     AnnexGrids& grids = form_.grids();
     const int row = gridPanel(kind)->currentRow();
     static const GridEntry kEntries[] = {GridEntry::Dividends, GridEntry::ForeignInvestments,
@@ -85,6 +92,7 @@ void Frm0478::gridCommand(AnnexGridKind kind, int index) {
 }
 
 void Frm0478::general(int index) {
+    finishTyping();
     switch (index) {
         case 0:
             form_.save();
@@ -102,6 +110,8 @@ void Frm0478::general(int index) {
                 if (feeders_.openImport(context)) {
                     form_.feederClosed();
                     form_.grids().refreshAll();
+                    // The import is no edit of the user's: what came before it cannot be taken back.
+                    undo_->clear();
                 } else {
                     session_.sink.info(
                         u"La importación del archivo personalizado aún no está disponible en esta versión."_s,
@@ -166,6 +176,7 @@ void Frm0478::reject() {
     }
     if (closing_)
         return;
+    finishTyping();
     closing_ = true;
     const bool close = form_.closeRequested();
     closing_ = false;

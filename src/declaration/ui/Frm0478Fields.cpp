@@ -55,13 +55,20 @@ QLineEdit* Frm0478::makeAmountField(int box) {
     f->setFixedWidth(kAmountWidth);
     f->setText(form_.declaration().text(box));
     f->setToolTip(u"Casilla "_s + boxCode(box));
-    connect(f, &QLineEdit::textEdited, this,
-            [this, box](const QString& t) { form_.declaration().setText(box, t); });
+    connect(f, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+        startTyping(box);
+        form_.declaration().setText(box, t);
+    });
     connect(f, &BoxAmountField::entered, this, [this](int b) {
         showHelp(b);
+        startTyping(b);
         form_.rules().enterBox(b);
     });
-    connect(f, &BoxAmountField::left, this, [this](int b) { form_.rules().leaveBox(b); });
+    connect(f, &BoxAmountField::left, this, [this](int b) {
+        form_.rules().leaveBox(b);
+        if (typingBox_ == b)
+            finishTyping();
+    });
     connect(f, &BoxAmountField::helpRequested, this, &Frm0478::showHelp);
     connect(f, &AmountField::openRequested, this, [this, box] { openFeeder(box); });
     fields_.insert(box, f);
@@ -98,16 +105,21 @@ BoxTextField* Frm0478::makeTextField(int box) {
         f->setFixedWidth(kAmountWidth);
     f->setText(form_.declaration().text(box));
     f->setToolTip(u"Casilla "_s + boxCode(box));
-    connect(f, &QLineEdit::textEdited, this,
-            [this, box](const QString& t) { form_.declaration().setText(box, t); });
+    connect(f, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+        startTyping(box);
+        form_.declaration().setText(box, t);
+    });
     connect(f, &BoxTextField::entered, this, [this](int b) {
         showHelp(b);
+        startTyping(b);
         if (b != 28)
             form_.rules().enterBox(b);
     });
     connect(f, &BoxTextField::left, this, [this](int b) {
         if (b != 28)  // the telephone is no box of the rules: it is never formatted
             form_.rules().leaveBox(b);
+        if (typingBox_ == b)
+            finishTyping();
     });
     connect(f, &BoxTextField::helpRequested, this, &Frm0478::showHelp);
     fields_.insert(box, f);

@@ -192,6 +192,7 @@ QWidget* Frm0478::debtPage() {
     payment_ = new FormaDePagoZEM(session_, pay);
     payment_->setObjectName(u"FormaDePagoZEM1"_s);
     payment_->bind(form_.declaration());
+    payment_->setRecorder(&form_.edits());
     payLayout->addWidget(payment_);
     right->addWidget(pay);
     grid = newSection(right, u"ASISTENTE CASILLA 125 - Saldo a favor del ejercicio anterior"_s);
