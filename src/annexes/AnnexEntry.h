@@ -80,6 +80,8 @@ public:
     virtual QList<QPair<QString, QString>> shownAbove() const { return {}; }
     // The window's name for the control of a column when not the one its kind gives ("cboPais"); "" else.
     virtual QString controlName(const QString& column) const;
+    // The frame that holds the field with others ("Fiduciario"); "" for a field of the window's own frame.
+    virtual QString fieldGroup(const QString&) const { return {}; }
 
     // Limpia_variables: every field empty (the period shows only its fixed year).
     void Limpia_variables();

@@ -87,15 +87,15 @@ const ParamChoices* FideicomisoRegister::choicesOf(const QString& column) const 
 }
 
 FideicomisoEntry::FideicomisoEntry(FideicomisoRegister& owner)
-    : AnnexEntry(owner, {{kTrusteeType, u"Fiduciario: tipo de documento"_s, EntryKind::Code, true},
-                         {kTrustee, u"Fiduciario: número de documento"_s, EntryKind::Document, true},
-                         {kSettlorType, u"Fideicomitente: tipo de documento"_s, EntryKind::Code, true},
-                         {kSettlor, u"Fideicomitente: número de documento"_s, EntryKind::Document, true},
-                         {kPatrimony, u"Tipo de Patrimonio"_s, EntryKind::Code, true},
-                         {kPatrimonyText, u"Descripción del tipo de Patrimonio"_s, EntryKind::Text, false},
-                         {kTrust, u"Tipo de Fideicomiso"_s, EntryKind::Code, true},
-                         {kTrustText, u"Descripción del tipo de Fideicomiso"_s, EntryKind::Text, false},
-                         {kBalance, u"Saldo al 31/12/"_s + owner.session().gAnio, EntryKind::Amount, false}}),
+    : AnnexEntry(owner, {{kTrusteeType, u"Tipo de documento"_s, EntryKind::Code, true},
+                         {kTrustee, u"Número de documento"_s, EntryKind::Document, true},
+                         {kSettlorType, u"Tipo de documento"_s, EntryKind::Code, true},
+                         {kSettlor, u"Número de documento"_s, EntryKind::Document, true},
+                         {kPatrimony, u"Tipo"_s, EntryKind::Code, true},
+                         {kPatrimonyText, u"Descripción"_s, EntryKind::Text, false},
+                         {kTrust, u"Tipo"_s, EntryKind::Code, true},
+                         {kTrustText, u"Descripción"_s, EntryKind::Text, false},
+                         {kBalance, u"Saldo"_s, EntryKind::Amount, false}}),
       fide_(owner) {
     // The descriptions open only for the type "other".
     setEnabled(kPatrimonyText, false);
@@ -179,6 +179,18 @@ QString FideicomisoEntry::storedValue(const QString& column) const {
         return Format(Val(amount), u"#########0.#0"_s);
     }
     return AnnexEntry::storedValue(column);
+}
+
+QString FideicomisoEntry::fieldGroup(const QString& column) const {
+    if (column == kTrusteeType || column == kTrustee)
+        return u"Fiduciario"_s;
+    if (column == kSettlorType || column == kSettlor)
+        return u"Fideicomitente"_s;
+    if (column == kPatrimony || column == kPatrimonyText)
+        return u"Tipo de Patrimonio"_s;
+    if (column == kTrust || column == kTrustText)
+        return u"Tipo de Fideicomiso"_s;
+    return u"Saldo al 31/12/"_s + year();
 }
 
 QString FideicomisoEntry::controlName(const QString& column) const {

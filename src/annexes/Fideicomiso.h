@@ -46,6 +46,7 @@ public:
     QString choiceText(const QString& column, const QString& code) const override;
     bool Valida_Datos() override;
     QString controlName(const QString& column) const override;
+    QString fieldGroup(const QString& column) const override;
 
 protected:
     void changed(const QString& column, const QString& before) override;

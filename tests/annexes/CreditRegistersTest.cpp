@@ -128,6 +128,13 @@ TEST_F(CreditRegistersTest, AmazonBeneficiariesAreCompaniesOtherThanTheDeclarant
     ASSERT_TRUE(r->leave());
     EXPECT_EQ(declaration.text(117), u"(1,235)"_s);
 
+    // An investment of less than one unit leaves nothing to deduct: the box is empty, not "()".
+    auto e = r->entryFor(0);
+    ASSERT_TRUE(e->setValue(u"mto_total"_s, u"0.40"_s));
+    ASSERT_TRUE(e->accept());
+    ASSERT_TRUE(r->leave()) << env.sink.texts().join(u'|').toStdString();
+    EXPECT_EQ(declaration.text(117), QString());
+
     ASSERT_TRUE(r->remove(0));
     EXPECT_EQ(rows(u"SELECT COUNT(*) FROM TMP_F0482RETCAB WHERE casilla = '107'"_s), 1);
     EXPECT_EQ(rows(u"SELECT COUNT(*) FROM TMP_F0482RETCAB"_s), 1);

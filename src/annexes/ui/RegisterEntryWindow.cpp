@@ -26,6 +26,8 @@ namespace {
 constexpr int kFieldWidth = 150;
 // Names, and lists that show a description beside each code.
 constexpr int kWideFieldWidth = 340;
+// The captions inside the frames of field groups, so that the fields of all groups line up.
+constexpr int kLabelWidth = 180;
 
 QString controlName(const EntryField& f, int amountIndex) {
     switch (f.kind) {
@@ -59,6 +61,8 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
     MessageSink& sink = entry.owner().session().sink;
     int amountIndex = 0;
     int line = 0;
+    QGroupBox* groupFrame = nullptr;
+    QGridLayout* groupGrid = nullptr;
     // What the entry reads from elsewhere (the payer of a line), shown and never typed.
     for (const auto& [caption, value] : entry.shownAbove()) {
         auto* shown = new QLineEdit(value, frame);
@@ -158,9 +162,25 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
             control->installEventFilter(this);
         auto* label = new QLabel(f.label, frame);
         label->setBuddy(control);
-        grid->addWidget(label, line, 0);
-        grid->addWidget(control, line, 1);
-        ++line;
+        // Fields of a group (the trustee's document type and number) go in a frame of their own.
+        const QString group = entry.fieldGroup(column);
+        if (group.isEmpty()) {
+            grid->addWidget(label, line, 0);
+            grid->addWidget(control, line, 1);
+            ++line;
+        } else {
+            if (!groupGrid || groupFrame->title() != group) {
+                groupFrame = new QGroupBox(group, frame);
+                groupGrid = new QGridLayout(groupFrame);
+                groupGrid->setColumnStretch(2, 1);  // the fields of every group start at one line
+                grid->addWidget(groupFrame, line, 0, 1, 2);
+                ++line;
+            }
+            label->setMinimumWidth(kLabelWidth);
+            const int at = groupGrid->rowCount();
+            groupGrid->addWidget(label, at, 0);
+            groupGrid->addWidget(control, at, 1);
+        }
         controls_.insert(column, control);
     }
     layout->addWidget(frame);
