@@ -3,6 +3,7 @@
 #include "import/ImportLoad.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 #include "data/Catalogue.h"
@@ -46,7 +47,7 @@ public:
         : db_(db), rules_(rules), totals_(totals), progress_(progress) {}
 
     bool run(const DeclarationKey& key, const QList<QStringList>& files) {
-        if (!readBefore() || !removeEarlierImport())
+        if (!readBefore() || !takeBackEarlierImport() || !removeEarlierImport())
             return false;
         for (qsizetype i = 0; i < files.size(); ++i)
             total_ += files[i].size();
@@ -64,6 +65,30 @@ private:
             totals_->before.insert(r.value(u"casilla"_s).toString().toInt(),
                                    std::llround(Val(r.value(u"mto_importa"_s).toString())));
         return true;  // a failed read has marked the transaction as failed
+    }
+
+    // What an earlier import added to the payers the user typed (agents without lines, whose total cannot be
+    // recounted) leaves their totals again, never below zero (the user may have lowered a total since), so
+    // that this import adds its amounts to what was typed and not to what was imported before.
+    bool takeBackEarlierImport() {
+        const QList<QSqlRecord> added =
+            store::fetchRecords(db_,
+                                u"SELECT i.casilla, i.tip_doc_ret, i.num_doc_ret, i.mto_importa, c.mto_total "
+                                "FROM TMP_F0482RETIMP i JOIN TMP_F0482RETCAB c ON c.casilla = i.casilla AND "
+                                "c.tip_doc_ret = i.tip_doc_ret AND c.num_doc_ret = i.num_doc_ret "
+                                "WHERE c.ind_importa IS NULL OR c.ind_importa <> ?"_s,
+                                {u"1"_s});
+        store::Prepared update(db_,
+                               u"UPDATE TMP_F0482RETCAB SET mto_total = ? "
+                               "WHERE casilla = ? AND tip_doc_ret = ? AND num_doc_ret = ?"_s);
+        for (const QSqlRecord& r : added) {
+            const qint64 typed = std::max<qint64>(0, toCents(r.value(u"mto_total"_s).toString()) -
+                                                         toCents(r.value(u"mto_importa"_s).toString()));
+            if (!update.exec({centsText(typed), r.value(u"casilla"_s), r.value(u"tip_doc_ret"_s),
+                              r.value(u"num_doc_ret"_s)}))
+                return false;
+        }
+        return db_.execute(u"DELETE FROM TMP_F0482RETIMP"_s);
     }
 
     bool removeEarlierImport() {
@@ -162,6 +187,9 @@ private:
                                   {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s, u"des_razon"_s,
                                    u"des_ape_pat"_s, u"des_ape_mat"_s, u"des_nombres"_s, u"mto_total"_s,
                                    u"fec_donacion"_s, u"ind_importa"_s}));
+        store::Prepared added(
+            db_, store::insertSql(u"TMP_F0482RETIMP"_s,
+                                  {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s, u"mto_importa"_s}));
         // Typed agents whose lines changed.
         for (auto it = present.cbegin(); it != present.cend(); ++it) {
             const QStringList k = it.key().split(u'|');
@@ -176,8 +204,11 @@ private:
             const bool withLines = kBoxesWithLines.contains(a.box);
             const QString box = QString::number(a.box);
             if (present.contains(k)) {
-                if (!withLines &&
-                    !update.exec({centsText(present.value(k) + a.cents), box, a.agent.type, a.agent.number}))
+                // A typed agent without lines: the amount is added to its total and recorded, for the next
+                // import to take back.
+                if (!withLines && (!update.exec({centsText(present.value(k) + a.cents), box, a.agent.type,
+                                                 a.agent.number}) ||
+                                   !added.exec({box, a.agent.type, a.agent.number, centsText(a.cents)})))
                     return false;
                 continue;
             }

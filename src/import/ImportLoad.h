@@ -30,7 +30,8 @@ using ImportProgress = std::function<void(qint64 done, qint64 total)>;
 // the working tables, as ONE transaction: the rows of an earlier import (ind_importa "1") are removed first,
 // so that a second import replaces the first and the rows the user typed stay; every record is checked by
 // ValImporta and skipped when it fails; each agent of withholdings, receipts and box 522 gets its header row
-// in TMP_F0482RETCAB (InsertaPadron), the total of an agent with lines being the sum of its lines; the
+// in TMP_F0482RETCAB (InsertaPadron), the total of an agent with lines being the sum of its lines (what is
+// added to a typed agent without lines is recorded in TMP_F0482RETIMP and taken back by the next import); the
 // imported totals are recorded in TMP_F0482DIFCAS (GrabarMontos) and the import marker in tmp_f0480importa.
 // False when a statement failed: everything is rolled back and the failure was reported.
 bool TraDatos(Session& session, const DeclarationKey& key, const ImportRules& rules,

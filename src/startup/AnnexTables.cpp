@@ -56,6 +56,10 @@ QList<AnnexTable> declaredTables() {
         annex(u"F0482RETCAB"_s, u"TMP_F0482RETCAB"_s,
               {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s, u"des_razon"_s, u"des_ape_pat"_s,
                u"des_ape_mat"_s, u"des_nombres"_s, u"mto_total"_s, u"fec_donacion"_s, u"ind_importa"_s}),
+        // The part of a typed payer's total that the last import added to it (box 522 agents, which have no
+        // lines to recount from): a later import takes it back before adding its own.
+        annex(u"F0482RETIMP"_s, u"TMP_F0482RETIMP"_s,
+              {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s, u"mto_importa"_s}),
         // Payment receipts of box 107.
         annex(u"F0480RETDET"_s, u"TMP_F0480RETDET"_s,
               {u"casilla"_s, u"tip_doc_ret"_s, u"num_doc_ret"_s, u"per_tri"_s, u"tip_cp"_s, u"num_serie_cp"_s,

@@ -46,18 +46,9 @@ bool createTables(Db& db) {
         if (!db.execute(sql))
             return false;
     }
-    const QString key = u"tip_doc_d INTEGER, doc_id_d TEXT, periodo TEXT, formulario TEXT, "_s;
     for (const AnnexTable& t : annexTables()) {
-        const QString cols = columnList(t.columns);
-        if (!db.execute(u"CREATE TABLE IF NOT EXISTS "_s + t.stored + u" ("_s + key + cols +
-                        u", cnumero TEXT)"_s))
-            return false;
-        if (!db.execute(u"CREATE TABLE IF NOT EXISTS "_s + t.history + u" ("_s + key + u"correl TEXT, "_s +
-                        cols + u", cnumero TEXT)"_s))
-            return false;
-        for (const QString& table : {t.stored, t.history}) {
-            if (!db.execute(u"CREATE INDEX IF NOT EXISTS ix_"_s + table + u" ON "_s + table +
-                            u" (doc_id_d, periodo, formulario)"_s))
+        for (const QString& sql : annexTableStatements(t)) {
+            if (!db.execute(sql))
                 return false;
         }
     }
@@ -67,6 +58,19 @@ bool createTables(Db& db) {
 }
 
 }  // namespace
+
+QStringList annexTableStatements(const AnnexTable& t) {
+    const QString key = u"tip_doc_d INTEGER, doc_id_d TEXT, periodo TEXT, formulario TEXT, "_s;
+    const QString cols = columnList(t.columns);
+    QStringList sql = {
+        u"CREATE TABLE IF NOT EXISTS "_s + t.stored + u" ("_s + key + cols + u", cnumero TEXT)"_s,
+        u"CREATE TABLE IF NOT EXISTS "_s + t.history + u" ("_s + key + u"correl TEXT, "_s + cols +
+            u", cnumero TEXT)"_s};
+    for (const QString& table : {t.stored, t.history})
+        sql << u"CREATE INDEX IF NOT EXISTS ix_"_s + table + u" ON "_s + table +
+                   u" (doc_id_d, periodo, formulario)"_s;
+    return sql;
+}
 
 bool createSchema(Db& db) {
     const SchemaState state = inspectSchema(db);

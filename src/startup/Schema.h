@@ -24,12 +24,16 @@ const QList<AnnexTable>& annexTables();
 const AnnexTable* annexByWorking(const QString& working);
 const AnnexTable* annexByStored(const QString& stored);
 
+// The statements that create a register's stored and sent tables with their indexes, when missing.
+QStringList annexTableStatements(const AnnexTable& table);
+
 // The declaration key of the annex tables, in column order.
 const QStringList& annexKeyColumns();  // tip_doc_d, doc_id_d, periodo, formulario
 
 // The version of the tables this program writes. Each later version is reached from the one before by one
-// upgrade step; version 2 added cab.version, the counter of the saves of a declaration.
-inline constexpr int kSchemaVersion = 2;
+// upgrade step; version 2 added cab.version, the counter of the saves of a declaration; version 3 the
+// register F0482RETIMP, the part of a typed payer's total that an import added.
+inline constexpr int kSchemaVersion = 3;
 
 // What an opened database holds, as far as this program is concerned.
 struct SchemaState {

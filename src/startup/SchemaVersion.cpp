@@ -24,6 +24,8 @@ const QList<UpgradeStep>& upgradeSteps() {
         // A counter of the saves of a declaration: a save checks that it still writes over the version it
         // opened.
         {2, {u"ALTER TABLE cab ADD COLUMN version INTEGER NOT NULL DEFAULT 0"_s}},
+        // What an import added to the payers the user typed, so that importing again does not add it twice.
+        {3, annexTableStatements(*annexByStored(u"F0482RETIMP"_s))},
     };
     return steps;
 }

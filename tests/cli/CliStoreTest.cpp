@@ -224,7 +224,7 @@ TEST(CliStore, NewerDatabasesAreRefusedAndOlderOnesUpgraded) {
     const Outcome upgraded = zem({u"show"_s, kDemo});
     EXPECT_EQ(upgraded.code, 0);
     EXPECT_EQ(upgraded.out, before);
-    EXPECT_TRUE(upgraded.err.contains(u"La base de datos se actualizó de la versión 1 a la 2."_s));
+    EXPECT_TRUE(upgraded.err.contains(u"La base de datos se actualizó de la versión 1 a la 3."_s));
     EXPECT_LE(zem({u"save"_s, kDemo, u"107=350000"_s}).code, 1);
     EXPECT_EQ(zem({u"show"_s, kDemo}).err, QString());
 }

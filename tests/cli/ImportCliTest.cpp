@@ -100,3 +100,26 @@ TEST(ImportCli, AnImportedPackageIsSavedAndShownAndASecondImportReplacesIt) {
         (QList<QStringList>{
             {u"100"_s, u"15000"_s}, {u"107"_s, u"2500"_s}, {u"129"_s, u"40"_s}, {u"133"_s, u"1800"_s}}));
 }
+
+TEST(ImportCli, ABankTypedForBox522GetsThePackageAmountOnceAcrossImports) {
+    Tool zem;
+    install(zem);
+    zem.dbFile = zem.databaseFile();
+    const QString bank = u"20100047218"_s;
+    const Outcome typed = zem({u"annex"_s, u"add"_s, kRuc, u"522"_s, u"num_doc_ret="_s + bank,
+                               u"des_razon=BANCO SA"_s, u"mto_total=100"_s});
+    ASSERT_LT(typed.code, 2) << typed.err.toStdString();
+    const QString base = zem::KeyNombreArchivo(kRuc);
+    const QString package = zem.home.filePath(base + u".zip"_s);
+    ASSERT_TRUE(zem::test::writeZip(
+        package,
+        zem::test::recordMembers(
+            base, {{u"06"_s, {zem::test::line({u"6"_s, bank, u"BANCO SA"_s, u"200606"_s, u"300"_s})}}})));
+    for (int round = 0; round < 2; ++round) {
+        const Outcome r = zem({u"import"_s, kRuc, package});
+        ASSERT_LT(r.code, 2) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(u"522\t-400"_s)) << r.out.toStdString();
+        EXPECT_EQ(zem.sql(u"SELECT mto_total FROM f0482retcab WHERE casilla = '522'"_s),
+                  (QList<QStringList>{{u"400.00"_s}}));
+    }
+}

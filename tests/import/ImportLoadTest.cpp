@@ -176,5 +176,32 @@ TEST_F(ImportLoadTest, ImportingAgainReplacesTheImportedRowsAndKeepsTheTypedOnes
     EXPECT_TRUE(rows(u"SELECT * FROM TMP_F0482DIFCAS WHERE casilla = '129'"_s).isEmpty());
 }
 
+TEST_F(ImportLoadTest, ATypedBankOf522ReceivesTheImportedAmountOnceHoweverOftenImported) {
+    // The user typed the bank of the package's box 522 record, with 100.00 withheld; 522 agents have no
+    // lines, so what the import adds to the typed total is recorded and taken back by the next import.
+    ASSERT_TRUE(env.db().execute(
+        u"INSERT INTO TMP_F0482RETCAB (casilla, tip_doc_ret, num_doc_ret, des_razon, "
+        "mto_total, ind_importa) VALUES ('522', '6', '20100070970', 'BANCO', '100.00', '0')"_s));
+    const QString bank = u"SELECT * FROM TMP_F0482RETCAB WHERE casilla = '522'"_s;
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(importRecords(goodRecords()), PackageImport::Outcome::Imported);
+        ASSERT_EQ(rows(bank).size(), 1);
+        EXPECT_EQ(rows(bank)[0].value(u"mto_total"_s).toString(), u"400.00"_s) << "round " << round;
+        EXPECT_EQ(rows(bank)[0].value(u"ind_importa"_s).toString(), u"0"_s);
+    }
+    // Lowered by the user below the imported part: nothing of the typed amount is left, the package's 300
+    // comes back.
+    ASSERT_TRUE(env.db().execute(u"UPDATE TMP_F0482RETCAB SET mto_total = '250.00' WHERE casilla = '522'"_s));
+    ASSERT_EQ(importRecords(goodRecords()), PackageImport::Outcome::Imported);
+    EXPECT_EQ(rows(bank)[0].value(u"mto_total"_s).toString(), u"300.00"_s);
+    // A package without box 522 leaves the typed part only.
+    ASSERT_TRUE(env.db().execute(u"UPDATE TMP_F0482RETCAB SET mto_total = '350.00' WHERE casilla = '522'"_s));
+    QHash<QString, QStringList> fewer = goodRecords();
+    fewer.remove(u"06"_s);
+    ASSERT_EQ(importRecords(fewer), PackageImport::Outcome::Imported);
+    EXPECT_EQ(rows(bank)[0].value(u"mto_total"_s).toString(), u"50.00"_s);
+    EXPECT_EQ(count(u"TMP_F0482RETIMP"_s), 0);
+}
+
 }  // namespace
 }  // namespace zem::test

@@ -92,6 +92,8 @@ TEST(Schema, AnOlderDatabaseIsUpgradedOnOpeningAndKeepsItsRows) {
     Db& db = env.db();
     // The tables as the first version wrote them: CAB without its save counter.
     ASSERT_TRUE(db.execute(u"ALTER TABLE cab DROP COLUMN version"_s));
+    ASSERT_TRUE(db.execute(u"DROP TABLE F0482RETIMP"_s));
+    ASSERT_TRUE(db.execute(u"DROP TABLE HF0482RETIMP"_s));
     ASSERT_TRUE(db.execute(u"UPDATE schema_version SET version = 1"_s));
     ASSERT_TRUE(
         db.execute(u"INSERT INTO cab (tip_doc_d, doc_id_d, periodo, formulario, semana, estado) "
@@ -100,9 +102,11 @@ TEST(Schema, AnOlderDatabaseIsUpgradedOnOpeningAndKeepsItsRows) {
     Session session(env.sink, env.clock);
     ASSERT_TRUE(openAsTheModule(env, env.session.settings.gDBFile, &session));
     ASSERT_EQ(env.sink.messages().size(), 1);
-    EXPECT_EQ(env.sink.messages()[0].text, u"La base de datos se actualizó de la versión 1 a la 2."_s);
+    EXPECT_EQ(env.sink.messages()[0].text, u"La base de datos se actualizó de la versión 1 a la 3."_s);
     EXPECT_EQ(schemaVersion(session.db()), kSchemaVersion);
     EXPECT_EQ(session.db().scalar(u"SELECT estado || '/' || version FROM cab"_s).toString(), u"9/0"_s);
+    EXPECT_TRUE(
+        session.db().execute(u"SELECT cnumero FROM F0482RETIMP UNION SELECT correl FROM HF0482RETIMP"_s));
 
     // Opened again, and by a program that already upgraded it: nothing more to do, nothing said.
     Session again(env.sink, env.clock);
