@@ -34,9 +34,12 @@ inline std::pair<QByteArray, QByteArray> splitFirstLine(const QByteArray& input)
     return {input.left(nl), input.mid(nl + 1)};
 }
 
-// A folder of the process for the files a target writes; removed at exit.
+// A folder of the process for the files a target writes, in memory where the machine has /dev/shm (the
+// settings writer syncs every file it writes); removed at exit.
 inline const QTemporaryDir& scratch() {
-    static const QTemporaryDir dir;
+    static const QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                       ? QStringLiteral("/dev/shm/zem-fuzz-XXXXXX")
+                                       : QDir::temp().filePath(QStringLiteral("zem-fuzz-XXXXXX")));
     return dir;
 }
 

@@ -17,9 +17,11 @@ bool plainName(const QString& s) {
            !t.startsWith(u';') && !t.startsWith(u'#') && !t.contains(u'=') && !t.contains(u']');
 }
 
+// The file without its carriage returns: the writer ends lines with LF alone, so a CR left at the end of a
+// file becomes a line end the second time.
 QByteArray contents(const QString& path) {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll().replace('\r', QByteArray()) : QByteArray();
 }
 
 }  // namespace
