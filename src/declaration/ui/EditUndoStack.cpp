@@ -57,6 +57,10 @@ EditUndoStack::EditUndoStack(FormSession& form, QObject* parent) : QUndoStack(pa
     connect(this, &QUndoStack::indexChanged, this, &EditUndoStack::followClean);
 }
 
+EditUndoStack::~EditUndoStack() {
+    disconnect();
+}
+
 void EditUndoStack::push(const std::shared_ptr<const DeclarationEdit>& edit) {
     QUndoStack::push(new EditCommand(form_.edits(), edit));
 }

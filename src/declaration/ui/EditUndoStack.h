@@ -18,6 +18,9 @@ class EditUndoStack : public QUndoStack {
 
 public:
     explicit EditUndoStack(FormSession& form, QObject* parent = nullptr);
+    // The stack is emptied as it goes, and says so: by then nobody may be told (the window and its
+    // declaration may be gone already).
+    ~EditUndoStack() override;
 
 private:
     void push(const std::shared_ptr<const DeclarationEdit>& edit);
