@@ -139,6 +139,16 @@ TEST(AnnexCli, AReceiptOfBox107CreatesItsPayerAndTheNextOneJoinsIt) {
     EXPECT_TRUE(lines[1].startsWith(u"107\t1\t"_s));
     EXPECT_TRUE(lines[1].contains(u"mto_total=2000.50"_s)) << lines[1].toStdString();
 
+    // The two lines carry the payer's number, the only one delete takes; the usage says so.
+    const Outcome wrongRow = zem({u"annex"_s, u"delete"_s, kRuc, u"107"_s, u"2"_s});
+    EXPECT_EQ(wrongRow.code, 2);
+    EXPECT_TRUE(wrongRow.err.contains(
+        u"La casilla 107 no tiene el pagador «2»; tiene 1 pagador(es), numerados como en «annex list»."_s))
+        << wrongRow.err.toStdString();
+    EXPECT_TRUE(zem({u"annex"_s, u"delete"_s, u"--help"_s})
+                    .out.contains(u"se elimina el pagador con todas sus\nlíneas"_s));
+    EXPECT_EQ(zem({u"annex"_s, u"list"_s, kRuc, u"107"_s}).out.count(u'\n'), 2);  // nothing deleted
+
     // Deleting the payer deletes its receipts and empties the box.
     ASSERT_LT(zem({u"annex"_s, u"delete"_s, kRuc, u"107"_s, u"1"_s}).code, 2);
     EXPECT_TRUE(zem({u"annex"_s, u"list"_s, kRuc, u"107"_s}).out.trimmed().isEmpty());
