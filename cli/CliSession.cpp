@@ -1,6 +1,5 @@
 #include "CliSession.h"
 
-#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 
@@ -21,13 +20,8 @@ bool CliSession::open() {
                    u". Ejecute «zem0482 init» para crear la instalación."_s);
         return false;
     }
+    // The connection opener refuses an empty or unreadable settings file and a missing database by name.
     session.settings = loadSettings(ini, false);
-    const bool embedded = session.settings.dbDriver.isEmpty();
-    if (embedded && !QFileInfo(session.settings.gDBFile).isFile()) {
-        printError(u"No existe la base de datos «"_s + session.settings.gDBFile + u"» que indica "_s +
-                   ini.path() + u". Ejecute «zem0482 init» para crearla."_s);
-        return false;
-    }
     if (!openConnection(session, ini) || !createWorkingTables(session.db())) {
         printError(u"No se puede abrir la base de datos "_s + session.settings.gDBFile + u'.');
         sink.flushToStderr();

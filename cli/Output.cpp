@@ -37,8 +37,11 @@ void printPairs(const QList<QPair<QString, QString>>& pairs, bool json) {
 
 void CliSink::flushToStderr(bool keepLast) {
     const qsizetype n = messages().size() - (keepLast ? 1 : 0);
-    for (qsizetype i = 0; i < n; ++i)
+    for (qsizetype i = 0; i < n; ++i) {
         printError(messages()[i].text);
+        if (!messages()[i].detail.isEmpty())
+            printError(messages()[i].detail);
+    }
     clear();
 }
 

@@ -275,7 +275,7 @@ bool createSqliteFile(const QString& path, DbError* error) {
 QString connectionErrorText(const DbError& error) {
     if (error.number == DbError::kExclusive)
         return u" "_s + QString::number(error.number) + u"- Base esta bloqueda"_s;
-    return error.description + u'\n' + QString::number(error.number);
+    return dbErrorMeaning(error) + u'\n' + QString::number(error.number);
 }
 
 }  // namespace zem

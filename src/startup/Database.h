@@ -87,7 +87,8 @@ bool openDatabase(const Settings& settings, const QString& connectionName, DbErr
 bool createSqliteFile(const QString& path, DbError* error);
 
 // The message box text of a failed connection: " 3051- Base esta bloqueda" for a database held exclusively by
-// another process, else the description, a line feed and the number. Titled kConnectionErrorTitle.
+// another process, else the Spanish meaning of the error, a line feed and the number (the engine's text goes
+// as the message's detail, dbErrorDetail). Titled kConnectionErrorTitle.
 QString connectionErrorText(const DbError& error);
 inline constexpr char16_t kConnectionErrorTitle[] = u"Error de Conección";
 

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "startup/Cp1252.h"
+#include "startup/FileReplace.h"
 
 namespace zem {
 
@@ -40,11 +42,20 @@ bool IniFile::exists() const {
     return QFileInfo(path_).isFile();
 }
 
+IniFile::State IniFile::state() const {
+    if (!exists())
+        return State::Missing;
+    QFile f(path_);
+    if (!f.open(QIODevice::ReadOnly))
+        return State::Unreadable;
+    return f.readAll().trimmed().isEmpty() ? State::Empty : State::Readable;
+}
+
 QStringList IniFile::lines() const {
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(f.readAll());
+    QString text = cp1252::decode(f.readAll());
     text.replace(u"\r\n"_s, u"\n"_s);
     QStringList result = text.split(u'\n');
     if (!result.isEmpty() && result.last().isEmpty())
@@ -88,6 +99,8 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         for (qsizetype i = sectionStart + 1; i < sectionEnd && !done; ++i) {
             QString k, v;
             if (splitEntry(all[i], &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0) {
+                if (v == value.trimmed())
+                    return true;  // already there: the file is not touched
                 all[i] = entry;
                 done = true;
             }
@@ -103,12 +116,9 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         all << u'[' + section + u']' << entry;
     }
 
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
-    f.write((all.join(u'\n') + u'\n').toUtf8());
-    return f.commit();
+    return replaceFile(path_, cp1252::encode(all.join(u"\r\n"_s) + u"\r\n"_s));
 }
 
 }  // namespace zem

@@ -4,27 +4,29 @@
 
 namespace zem {
 
-void MessageSink::error(const QString& text, const QString& title) {
-    show({text, title, MsgIcon::Critical, MsgButtons::Ok, MsgAnswer::Ok});
+void MessageSink::error(const QString& text, const QString& title, const QString& detail) {
+    show({text, title, MsgIcon::Critical, MsgButtons::Ok, MsgAnswer::Ok, detail});
 }
 
-void MessageSink::info(const QString& text, const QString& title) {
-    show({text, title, MsgIcon::Information, MsgButtons::Ok, MsgAnswer::Ok});
+void MessageSink::info(const QString& text, const QString& title, const QString& detail) {
+    show({text, title, MsgIcon::Information, MsgButtons::Ok, MsgAnswer::Ok, detail});
 }
 
 void MessageSink::warning(const QString& text, const QString& title) {
-    show({text, title, MsgIcon::Exclamation, MsgButtons::Ok, MsgAnswer::Ok});
+    show({text, title, MsgIcon::Exclamation, MsgButtons::Ok, MsgAnswer::Ok, {}});
 }
 
 MsgAnswer MessageSink::ask(const QString& text, const QString& title, MsgButtons buttons,
                            MsgAnswer defaultAnswer, MsgIcon icon) {
-    return show({text, title, icon, buttons, defaultAnswer});
+    return show({text, title, icon, buttons, defaultAnswer, {}});
 }
 
 MsgAnswer StderrMessageSink::show(const Message& message) {
     const QString line =
         message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    if (!message.detail.isEmpty())
+        std::fprintf(stderr, "%s\n", message.detail.toUtf8().constData());
     std::fflush(stderr);
     return message.defaultAnswer;
 }

@@ -15,6 +15,8 @@ struct Message {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultAnswer = MsgAnswer::Ok;
+    // A technical detail behind the text (a database engine's own words), shown only on request.
+    QString detail;
 };
 
 // Where every message to the user goes: message boxes in the windows, standard error in the batch tool, a
@@ -27,16 +29,18 @@ public:
     virtual MsgAnswer show(const Message& message) = 0;
 
     // Critical icon, OK button.
-    void error(const QString& text, const QString& title);
-    // Information icon, OK button: confirmations such as a successful save.
-    void info(const QString& text, const QString& title);
-    // Exclamation icon, OK button.
+    void error(const QString& text, const QString& title, const QString& detail = {});
+    // Information icon, OK button: confirmations, such as a register's or the launcher's successful save,
+    // and the database error reporter.
+    void info(const QString& text, const QString& title, const QString& detail = {});
+    // Exclamation icon, OK button: the declaration's own results, its save and its validation.
     void warning(const QString& text, const QString& title);
     MsgAnswer ask(const QString& text, const QString& title, MsgButtons buttons, MsgAnswer defaultAnswer,
                   MsgIcon icon = MsgIcon::Question);
 };
 
-// Writes each message as "title: text" to standard error and answers every question with its default.
+// Writes each message as "title: text" (and its detail on the next line) to standard error and answers every
+// question with its default.
 class StderrMessageSink : public MessageSink {
 public:
     MsgAnswer show(const Message& message) override;

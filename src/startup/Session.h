@@ -43,10 +43,12 @@ struct Session {
     Db& db() const { return *gDB; }
 };
 
-// The connection opener: writes SystemDB (gSysPath + "QW000.MDW") into the settings file, then opens the
-// database of the settings as the session's gDB, and makes its tables fit for this program (a database
-// without them or from a newer program is refused, an older one upgraded). On failure shows the connection
-// error box through the session's sink and returns false; the caller then ends the process.
+// The connection opener: refuses a missing, unreadable or empty settings file, writes SystemDB (gSysPath +
+// "QW000.MDW") into it when it does not hold that value yet, refuses a database file that is missing or
+// badly named, then opens the database of the settings as the session's gDB and makes its tables fit for this
+// program (a database without them or from a newer program is refused, an older one upgraded). On failure
+// shows the connection error box through the session's sink and returns false; the caller then ends the
+// process.
 bool openConnection(Session& session, const IniFile& ini, int busyTimeoutMs = 5000);
 
 }  // namespace zem

@@ -1,7 +1,9 @@
 #include "startup/Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "startup/IniFile.h"
 
@@ -41,6 +43,55 @@ Settings loadSettings(const IniFile& ini, bool changeDirectory) {
     s.dbUser = read(u"DBUser");
     s.dbPassword = read(u"DBPassword");
     return s;
+}
+
+QString settingsFileProblem(const IniFile& ini) {
+    switch (ini.state()) {
+        case IniFile::State::Missing:
+            return u"No existe el archivo de configuración «"_s + ini.path() + u"»."_s;
+        case IniFile::State::Unreadable:
+            return u"No se puede leer el archivo de configuración «"_s + ini.path() +
+                   u"». Revise sus permisos."_s;
+        case IniFile::State::Empty:
+            return u"El archivo de configuración «"_s + ini.path() +
+                   u"» está vacío: no indica la instalación ni la base de datos."_s;
+        case IniFile::State::Readable:
+            break;
+    }
+    return {};
+}
+
+QString databaseFileProblem(const Settings& settings, const QString& settingsPath) {
+    if (!settings.dbDriver.isEmpty())
+        return {};
+    const QString file = settings.gDBFile;
+    if (file.isEmpty() || file.endsWith(u'/')) {
+        return u"El archivo de configuración «"_s + settingsPath +
+               u"» no indica la base de datos (claves DBPath y DBName)."_s;
+    }
+    const bool control = std::any_of(file.cbegin(), file.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    if (control) {
+        QString shown = file;
+        for (QChar& c : shown) {
+            if (c.unicode() < 0x20)
+                c = u'?';
+        }
+        return u"El nombre de la base de datos «"_s + shown +
+               u"» que indica el archivo de configuración «"_s + settingsPath + u"» no es válido."_s;
+    }
+    if (!QFileInfo(file).isFile()) {
+        return u"No existe la base de datos «"_s + file + u"» que indica el archivo de configuración «"_s +
+               settingsPath +
+               u"». Si la movió o está en una unidad que no está montada, devuélvala a su lugar y vuelva a "
+               u"intentarlo."_s;
+    }
+    return {};
+}
+
+QString settingsWriteFailedText(const QString& path) {
+    return u"No se pudo escribir el archivo de configuración «"_s + path +
+           u"»: el disco puede estar lleno o la carpeta protegida contra escritura. El archivo anterior se "
+           u"conserva sin cambios."_s;
 }
 
 }  // namespace zem

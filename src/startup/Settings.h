@@ -38,4 +38,16 @@ QString settingsFilePath();
 // When changeDirectory is set, the current directory becomes SysPath (when it exists).
 Settings loadSettings(const IniFile& ini, bool changeDirectory = true);
 
+// Why the settings file cannot give the settings: missing, unreadable or empty, named with its path; an empty
+// text when it can be read. Said instead of the failure an empty database name would cause further on.
+QString settingsFileProblem(const IniFile& ini);
+
+// Why the embedded database the settings name cannot be opened, said before touching the file: no name, a
+// name holding control characters (a NUL byte), or no such file; named with the settings file's path. An
+// empty text when the file is there, and always for a shared office database.
+QString databaseFileProblem(const Settings& settings, const QString& settingsPath);
+
+// The message shown when writing the settings file failed: the old file has been kept.
+QString settingsWriteFailedText(const QString& path);
+
 }  // namespace zem

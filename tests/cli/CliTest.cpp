@@ -87,3 +87,44 @@ TEST(Cli, BadInputIsRefusedAndChangesNothing) {
     EXPECT_EQ(zem({u"show"_s, demo, u"--bogus"_s}).code, 2);
     EXPECT_EQ(zem({u"--help"_s}).code, 0);
 }
+
+TEST(Cli, TheSettingsFileSurvivesAFullDiskAndKeepsItsCodePage) {
+    Tool zem;
+    ASSERT_EQ(zem({u"init"_s}).code, 0);
+    const QString path = zem.home.filePath(u"config/zem/QW000.INI"_s);
+    QFile ini(path);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    QByteArray original = ini.readAll();
+    ini.close();
+    // The launcher's user is MUÑOZ, written in the Windows code page with CR LF line ends.
+    original.replace("SysUser=CONTADOR", "SysUser=MU\xd1OZ");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(original);
+    ini.close();
+    ASSERT_FALSE(original.contains("SystemDB"));
+
+    zem.fileSizeLimit = original.size() + 8;  // too small for the file with SystemDB added
+    const Outcome full = zem({u"list"_s});
+    EXPECT_EQ(full.code, 2);
+    EXPECT_TRUE(full.err.contains(u"No se pudo escribir el archivo de configuración"_s))
+        << full.err.toStdString();
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), original);
+    ini.close();
+
+    zem.fileSizeLimit = 0;
+    ASSERT_EQ(zem({u"list"_s}).code, 0);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray written = ini.readAll();
+    ini.close();
+    EXPECT_TRUE(written.startsWith(original)) << written.toStdString();
+    EXPECT_TRUE(written.endsWith("QW000.MDW\r\n"));
+    EXPECT_TRUE(written.contains("SysUser=MU\xd1OZ\r\n"));
+
+    // An emptied settings file is named as such.
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.close();
+    const Outcome empty = zem({u"list"_s});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_TRUE(empty.err.contains(u"está vacío"_s)) << empty.err.toStdString();
+}

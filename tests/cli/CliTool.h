@@ -9,6 +9,9 @@
 #include <QUuid>
 #include <memory>
 
+#include <sys/resource.h>
+#include <csignal>
+
 namespace zem::test {
 
 using namespace Qt::StringLiterals;
@@ -36,6 +39,17 @@ public:
         env.insert(u"USER"_s, u"CONTADOR"_s);
         env.insert(u"LOGNAME"_s, u"CONTADOR"_s);
         p->setProcessEnvironment(env);
+        if (fileSizeLimit > 0) {
+            // As on a full disk: no file may grow past the limit.
+            const rlim_t limit = fileSizeLimit;
+            p->setChildProcessModifier([limit] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                rlimit r{};
+                getrlimit(RLIMIT_FSIZE, &r);
+                r.rlim_cur = limit;
+                setrlimit(RLIMIT_FSIZE, &r);
+            });
+        }
         p->start(program.isEmpty() ? QString::fromUtf8(ZEM0482_PATH) : program, args);
         return p;
     }
@@ -84,6 +98,7 @@ public:
 
     QTemporaryDir home;
     QString dbFile;
+    long fileSizeLimit = 0;  // bytes; 0 for none
 };
 
 }  // namespace zem::test

@@ -240,7 +240,7 @@ TEST_F(StoreTest, FailedStatementLeavesThePreviousDeclaration) {
     EXPECT_EQ(everything(), before);
     ASSERT_EQ(env.sink.messages().size(), 1);
     EXPECT_EQ(env.sink.messages().first().title, u"Mensaje"_s);
-    EXPECT_TRUE(env.sink.messages().first().text.contains(u"disco lleno"_s));
+    EXPECT_TRUE(env.sink.messages().first().detail.contains(u"disco lleno"_s));
     EXPECT_TRUE(model.isModified());
 }
 

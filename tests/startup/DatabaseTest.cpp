@@ -31,6 +31,7 @@ struct SecondConnection {
 TEST(Connection, FailuresAreShownInTheSystemsWords) {
     test::TestEnv env;
     IniFile ini(env.path(u"QW000.INI"_s));
+    ASSERT_TRUE(ini.write(u"Options"_s, u"DBName"_s, u"zem.db"_s));
     Session session(env.sink, env.clock);
     session.settings = env.session.settings;
 
@@ -38,7 +39,7 @@ TEST(Connection, FailuresAreShownInTheSystemsWords) {
     EXPECT_FALSE(openConnection(session, ini, 100));
     ASSERT_EQ(env.sink.messages().size(), 1);
     EXPECT_EQ(env.sink.messages()[0].title, u"Error de Conección"_s);
-    EXPECT_TRUE(env.sink.messages()[0].text.endsWith(u"\n3024"_s));
+    EXPECT_TRUE(env.sink.messages()[0].text.startsWith(u"No existe la base de datos «"_s));
     EXPECT_FALSE(QFile::exists(session.settings.gDBFile));  // never created by opening
     EXPECT_EQ(ini.read(u"Options"_s, u"SystemDB"_s), env.session.settings.gSysPath + u"QW000.MDW"_s);
 
@@ -123,7 +124,7 @@ TEST(DbErrors, EngineErrorsMapToTheFamilysMessages) {
     EXPECT_EQ(dbErrorReporterText({DbError::kRowDeleted, {}}),
               u"Registro ha sido eliminado por otro usuario"_s);
     EXPECT_EQ(dbErrorReporterText({3021, u"Sin registro actual"_s}),
-              u"Error tecnico: 3021\nSin registro actual\nIntente nuevamente por favor."_s);
+              u"Error tecnico: 3021\nError de la base de datos.\nIntente nuevamente por favor."_s);
 
     RecordingMessageSink sink;
     bool writing = true;

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <csignal>
+
 #include "startup/IniFile.h"
 #include "startup/Settings.h"
 
@@ -67,7 +70,8 @@ TEST(Settings, WritingAKeyKeepsEveryOtherLine) {
     ASSERT_TRUE(file.write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s));
     EXPECT_EQ(
         readFile(ini),
-        "; comment\n[Options]\nSysPath=/opt/zem/\nSystemDB=/opt/zem/QW000.MDW\n\n[Launcher]\nKey=1\nnoise\n");
+        "; comment\r\n[Options]\r\nSysPath=/opt/zem/\r\nSystemDB=/opt/zem/QW000.MDW\r\n\r\n[Launcher]\r\n"
+        "Key=1\r\nnoise\r\n");
 
     ASSERT_TRUE(file.write(u"Options"_s, u"DBName"_s, u"zem.db"_s));
     EXPECT_EQ(file.read(u"OPTIONS"_s, u"dbname"_s), u"zem.db"_s);
@@ -76,6 +80,57 @@ TEST(Settings, WritingAKeyKeepsEveryOtherLine) {
     IniFile fresh(dir.filePath(u"sub/new.ini"_s));
     ASSERT_TRUE(fresh.write(u"Options"_s, u"SysUser"_s, u"ANA"_s));
     EXPECT_EQ(fresh.read(u"Options"_s, u"SysUser"_s), u"ANA"_s);
+}
+
+TEST(Settings, TheFileIsReadAndWrittenInTheWindowsCodePageWithCrLf) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"QW000.INI"_s);
+    const QByteArray original = "[Options]\r\nSysPath=/opt/zem/\r\nSysUser=MU\xd1OZ\r\n";
+    writeFile(ini, original);
+    const IniFile file(ini);
+    EXPECT_EQ(file.read(u"Options"_s, u"SysUser"_s), u"MUÑOZ"_s);
+
+    ASSERT_TRUE(file.write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s));
+    const QByteArray written = readFile(ini);
+    EXPECT_EQ(written, original + "SystemDB=/opt/zem/QW000.MDW\r\n");
+}
+
+TEST(Settings, AFailedWriteLeavesTheOldFileAsItWas) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"QW000.INI"_s);
+    const QByteArray original = "[Options]\r\nSysPath=/opt/zem/\r\nSysUser=MU\xd1OZ\r\n";
+    writeFile(ini, original);
+
+    // Files may not grow past 16 bytes: the new file cannot be written, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit tight = before;
+    tight.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool written = IniFile(ini).write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s);
+    // A key that already holds its value is not written at all, so it succeeds even now.
+    const bool unchanged = IniFile(ini).write(u"options"_s, u"sysuser"_s, u"MUÑOZ"_s);
+    setrlimit(RLIMIT_FSIZE, &before);
+
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(unchanged);
+    EXPECT_EQ(readFile(ini), original);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"QW000.INI"_s});  // no leftovers
+}
+
+TEST(Settings, AnEmptyOrMissingFileIsNamedAsSuch) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"QW000.INI"_s);
+    EXPECT_EQ(IniFile(path).state(), IniFile::State::Missing);
+    EXPECT_TRUE(settingsFileProblem(IniFile(path)).startsWith(u"No existe el archivo de configuración «"_s));
+    writeFile(path, " \r\n");
+    EXPECT_EQ(IniFile(path).state(), IniFile::State::Empty);
+    EXPECT_EQ(settingsFileProblem(IniFile(path)),
+              u"El archivo de configuración «"_s + path +
+                  u"» está vacío: no indica la instalación ni la base de datos."_s);
+    writeFile(path, "[Options]\r\nDBName=zem.db\r\n");
+    EXPECT_TRUE(settingsFileProblem(IniFile(path)).isEmpty());
 }
 
 TEST(Settings, FileLivesUnderTheConfigHome) {

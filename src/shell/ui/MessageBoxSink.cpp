@@ -58,6 +58,8 @@ MsgAnswer MessageBoxSink::show(const Message& message) {
         parent = QApplication::activeWindow();
 
     QMessageBox box(iconOf(message.icon), message.title, message.text, QMessageBox::NoButton, parent);
+    if (!message.detail.isEmpty())
+        box.setDetailedText(message.detail);
     MsgAnswer escape = MsgAnswer::Ok;
     switch (message.buttons) {
         case MsgButtons::Ok:
