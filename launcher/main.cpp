@@ -1,5 +1,5 @@
-// zemlanda: the family launcher. Creates the installation on first start, registers taxpayers and users,
-// sends declarations and starts the module.
+// zemlanda: the family launcher. Creates the installation on its first start (and never again), registers
+// taxpayers and users, sends declarations and starts the module.
 #include <QApplication>
 #include <QIcon>
 
@@ -24,7 +24,12 @@ int main(int argc, char** argv) {
     zem::installSpanishTranslation(app);
 
     zem::MessageBoxSink sink;
-    if (!zem::installationExists() && !zem::initInstallation(sink, true))
+    const zem::LauncherStart start = zem::launcherStart();
+    if (start.kind == zem::LauncherStart::Kind::Refused) {
+        sink.error(start.problem, QStringLiteral("Zemlanda"));
+        return 1;
+    }
+    if (start.kind == zem::LauncherStart::Kind::FirstStart && !zem::initInstallation(sink, true))
         return 1;
 
     const zem::Clock clock;

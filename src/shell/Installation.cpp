@@ -102,15 +102,16 @@ bool installHelp(const Settings& s) {
     return target.write(help) == help.size();
 }
 
-bool installationExists(const InstallTarget& target) {
+LauncherStart launcherStart(const InstallTarget& target) {
     const InstallTarget t = resolved(target);
     const IniFile ini(t.settingsFile);
-    if (!ini.exists())
-        return false;
-    const Settings s = loadSettings(ini, false);
-    if (s.dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0)
-        return true;
-    return QFileInfo(s.gDBFile).isFile();
+    if (ini.state() == IniFile::State::Missing)
+        return {LauncherStart::Kind::FirstStart, {}};
+    if (QString problem = settingsFileProblem(ini); !problem.isEmpty())
+        return {LauncherStart::Kind::Refused, problem};
+    if (QString problem = databaseFileProblem(loadSettings(ini, false), ini.path()); !problem.isEmpty())
+        return {LauncherStart::Kind::Refused, problem};
+    return {};
 }
 
 bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target, InstallResult* result) {
@@ -141,7 +142,8 @@ bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target,
     const bool postgres = s.dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0;
     if (!postgres && !QFileInfo::exists(s.gDBFile)) {
         if (!createSqliteFile(s.gDBFile, &error)) {
-            sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
+            sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle),
+                       dbErrorDetail(error));
             return false;
         }
         r.createdDatabase = true;
@@ -149,7 +151,8 @@ bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target,
     static int serial = 0;
     const QString name = u"zem-install-"_s + QString::number(++serial);
     if (!openDatabase(s, name, &error)) {
-        sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
+        sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle),
+                   dbErrorDetail(error));
         return false;
     }
     bool ok;

@@ -30,8 +30,21 @@ QString loginName();
 // (left there by an earlier version); false when it cannot be written.
 bool installHelp(const Settings& settings);
 
-// True when the settings file and the database it names both exist.
-bool installationExists(const InstallTarget& target = {});
+// What the launcher does with the installation when it starts.
+struct LauncherStart {
+    enum class Kind {
+        Ready,       // the settings file and the database it names are there
+        FirstStart,  // no settings file yet: the installation is to be created
+        Refused,     // the settings cannot be used or the database is missing: problem says why
+    };
+    Kind kind = Kind::Ready;
+    QString problem;
+};
+
+// Only the first start of an installation (no settings file) creates one. A settings file that cannot be read
+// or is empty, or one that names a database that is not there, is refused with the reason: a database that
+// was moved or sits on an unmounted disk must not be replaced by an empty one that hides the user's data.
+LauncherStart launcherStart(const InstallTarget& target = {});
 
 // Creates what is missing of an installation and leaves everything that exists as it is: the settings file
 // (SysPath, DBPath, DBName, SysUser = the login name, SysVersion), the directories TMP/, RPT/ and BMP/ under

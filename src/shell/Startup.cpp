@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 #include "shell/Installation.h"
 #include "shell/ShellTexts.h"
@@ -21,14 +21,14 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
 }
 
 bool SingleInstance::acquire() {
-    return lock_.tryLock(0);
+    return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
-QString SingleInstance::defaultLockPath() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + u"/qw482.lock"_s;
+QString SingleInstance::lockPathFor(const IniFile& ini) {
+    QString dir = ini.read(QString::fromUtf16(kOptionsSection), u"SysPath"_s);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        dir = QFileInfo(ini.path()).absolutePath();
+    return QDir(dir).filePath(u"qw482.lock"_s);
 }
 
 bool checkLaunch(MessageSink& sink, const cWindows& windows, SingleInstance& instance) {

@@ -10,17 +10,20 @@ class MessageSink;
 class cWindows;
 struct Session;
 
-// The single-instance rule: one lock file per user; a second copy of the module finds it held.
+// The single-instance rule: one lock file per installation, beside its data; a second copy of the module on
+// the same installation finds it held, while another installation (another settings file) has its own.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& lockPath = defaultLockPath());
+    explicit SingleInstance(const QString& lockPath);
 
     // Takes the lock; false when another running process holds it. A lock left by a process that died is
-    // taken over.
+    // taken over. A lock that cannot be made at all (a folder that cannot be written) does not stop the
+    // module.
     bool acquire();
 
-    // qw482.lock in the user's runtime directory (the temporary directory when there is none).
-    static QString defaultLockPath();
+    // qw482.lock in the installation directory (SysPath of the settings file); in the settings file's folder
+    // when SysPath names no folder.
+    static QString lockPathFor(const IniFile& ini);
 
 private:
     QLockFile lock_;

@@ -59,6 +59,32 @@ TEST(Startup, RefusalsComeInOrderWithTheirTextsAndTakeNothing) {
     EXPECT_TRUE(sink.messages().isEmpty());
 }
 
+TEST(Startup, OneCopyPerInstallationNotPerUser) {
+    QTemporaryDir dir;
+    auto installation = [&](const QString& name) {
+        const QString sys = dir.filePath(name + u"/data/"_s);
+        QDir().mkpath(sys);
+        const IniFile ini(dir.filePath(name + u"/config/QW000.INI"_s));
+        EXPECT_TRUE(ini.write(u"Options"_s, u"SysPath"_s, sys));
+        return SingleInstance::lockPathFor(ini);
+    };
+    const QString first = installation(u"home1"_s);
+    const QString second = installation(u"home2"_s);
+    EXPECT_EQ(first, dir.filePath(u"home1/data/qw482.lock"_s));
+
+    SingleInstance running(first);
+    ASSERT_TRUE(running.acquire());
+    SingleInstance sameInstallation(first);
+    EXPECT_FALSE(sameInstallation.acquire());
+    SingleInstance otherInstallation(second);  // another HOME of the same Unix user
+    EXPECT_TRUE(otherInstallation.acquire());
+
+    // Without a usable SysPath the lock sits beside the settings file.
+    const IniFile bare(dir.filePath(u"home3/QW000.INI"_s));
+    ASSERT_TRUE(bare.write(u"Options"_s, u"SysPath"_s, dir.filePath(u"nowhere/"_s)));
+    EXPECT_EQ(SingleInstance::lockPathFor(bare), dir.filePath(u"home3/qw482.lock"_s));
+}
+
 TEST(Startup, MainSessionOpensTheInstalledDatabaseOrEndsWithTheConnectionMessage) {
     QTemporaryDir dir;
     RecordingMessageSink sink;

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     const zem::Clock clock;
     zem::Session session(sink, clock);
     const zem::X11WindowEnumerator desktop;
-    zem::SingleInstance instance;
+    const zem::IniFile ini(zem::settingsFilePath());
+    zem::SingleInstance instance(zem::SingleInstance::lockPathFor(ini));
     // The windows that feed the declaration's boxes and grids register here; the declaration window opens
     // them through the registry.
     zem::FeederRegistry feeders;
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
             return new zem::Frm0478(s, feeders, request, parent);
         });
 
-    const auto main = zem::Main(session, desktop, instance, zem::IniFile(zem::settingsFilePath()), windows);
+    const auto main = zem::Main(session, desktop, instance, ini, windows);
     if (!main)
         return 1;
     return QApplication::exec();
