@@ -5,7 +5,7 @@ packages=(
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n qt6-qpa-plugins
     libzip-dev libxcb1-dev googletest libgtest-dev libbenchmark-dev
-    fonts-liberation xvfb xauth
+    fonts-liberation xvfb xauth clang-format
     dpkg-dev file
 )
 missing=()

@@ -39,9 +39,8 @@ QList<AssistantDef> buildDefs() {
     nonTaxable.lines = {
         {530, u"a) Las indemnizaciones previstas por las disposiciones laborales vigentes"_s},
         {531,
-         u"b) Las indemnizaciones que se reciban por causa de muerte o incapacidad producidas por acidentes "
-         u"o "
-         "enfermedades"_s},
+         u"b) Las indemnizaciones que se reciban por causa de muerte o incapacidad producidas por "
+         u"acidentes o enfermedades"_s},
         {532,
          u"c) Las compensaciones por tiempo de servicios, previstas por las disposiciones laborales vigentes"_s},
         {533, formCaption(533)},

@@ -12,11 +12,16 @@ struct DeclarationState;
 
 // The option groups of the declaration. Each answer is kept as the code the box table stores ("" when nothing
 // is chosen):
-//   optInmueble  027  "1" rent paid / "2" no rent paid     optPor      552  "1" Personal / "2" Sociedad
-//   Conyugal optSom       554  "1" / "0" personalised file          OptElabora  556  "1" Contribuyente / "2"
-//   Rep. Legal optCondomino 559  "1" / "0"                            optExonera  560  "1" / "0" optInafecta
-//   561  "1" / "0"                            OptRectifica 005 (and 871) "1" / "0" OptGeneral, OptExtranjero,
-//   OptFideicomiso: "1" / "0", not stored as boxes (they follow their data on load).
+//   optInmueble   box 027          "1" rent paid, "2" no rent paid
+//   optPor        box 552          "1" Personal, "2" Sociedad Conyugal
+//   optSom        box 554          "1" / "0" the personalised file is used
+//   OptElabora    box 556          "1" Contribuyente, "2" Representante Legal
+//   optCondomino  box 559          "1" / "0"
+//   optExonera    box 560          "1" / "0"
+//   optInafecta   box 561          "1" / "0"
+//   OptRectifica  box 005 and 871  "1" / "0"
+//   OptGeneral, OptExtranjero, OptFideicomiso: "1" / "0", not stored as boxes (they follow their data on
+//   load).
 enum class OptionGroup {
     optInmueble,
     optPor,

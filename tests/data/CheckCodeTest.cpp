@@ -33,7 +33,7 @@ TEST(CheckCode, LetterCaseEmptyFieldsDatesAndOverflow) {
     EXPECT_EQ(checkCodeText(QDate(2006, 3, 15)), u"20060315"_s);
     EXPECT_EQ(checkCodeText(2006.5), u"2006.5"_s);
 
-    // A long text (beyond the 16-bit products of old) still gives six digits.
+    // A long text, whose weighted sum no longer fits 16 bits, still gives six digits.
     QVariantList longText = base;
     longText[5] = QString(5000, u'Z');
     const QString code = checkCode(longText);

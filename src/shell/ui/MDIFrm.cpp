@@ -219,7 +219,8 @@ void MDIFrm::showHelp() {
 void MDIFrm::pCuadra() {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         showNormal();
-    // VB measures the outer frame; Qt places the frame and sizes the inside.
+    // The fixed size and place are those of the whole window, frame and title bar included; Qt moves the
+    // frame but sizes only the inside, so the frame's own width and height are taken off.
     const QRect frame = frameGeometry();
     const QRect inside = geometry();
     const int extraWidth = frame.width() - inside.width();
