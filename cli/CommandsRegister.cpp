@@ -69,7 +69,7 @@ int cmdTaxpayer(const QStringList& words) {
     t.nombre1 = a.option(u"--nombres"_s).trimmed();
     t.usuario =
         a.options.contains(u"--usuario"_s) ? a.option(u"--usuario"_s).trimmed() : cli.session.usuario();
-    const bool ok = registerTaxpayer(cli.session.db(), cli.sink, t);
+    const bool ok = registerTaxpayer(cli.session.db(), cli.sink, t, cli.session.usuario());
     cli.sink.flushToStderr();
     if (!ok)
         return kRefused;

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "RegisterPages.h"
-#include "shell/DeclarationLists.h"
+#include "declaration/Sending.h"
 #include "shell/SendCommand.h"
 #include "shell/ShellTexts.h"
 #include "startup/MessageSink.h"
@@ -26,8 +26,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTableView* declarationView(DeclarationListModel* model, QWidget* parent) {
+QTableView* declarationView(DeclarationListModel* model, const QString& name, QWidget* parent) {
     auto* view = new QTableView(parent);
+    view->setObjectName(name);
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -39,10 +40,9 @@ QTableView* declarationView(DeclarationListModel* model, QWidget* parent) {
     return view;
 }
 
-ListFilter everyDeclaration(const Session& s, DeclarationList list) {
-    ListFilter f = sessionFilter(s, list);
-    f.everyUser = true;
-    return f;
+// What tells one listed declaration from another across reloads.
+QString identity(const DeclarationRow& r) {
+    return QStringList{r.ruc, r.periodo, r.formulario, QString::number(r.semana), r.correl}.join(u'|');
 }
 
 }  // namespace
@@ -60,25 +60,32 @@ LauncherWindow::LauncherWindow(Session& session, QWidget* parent) : QWidget(pare
     auto* tabs = new QTabWidget(this);
     taxpayers_ = new TaxpayerPage(session, tabs);
     users_ = new UserPage(session, tabs);
+    // A user's kind decides which taxpayers and declarations the lists show.
     connect(users_, &UserPage::usersChanged, taxpayers_, &TaxpayerPage::reload);
+    connect(users_, &UserPage::usersChanged, this, &LauncherWindow::reloadDeclarations);
+    connect(taxpayers_, &TaxpayerPage::taxpayersChanged, this, &LauncherWindow::reloadDeclarations);
 
     auto* declarations = new QWidget(tabs);
     prepared_ = new DeclarationListModel(DeclarationList::InPreparation, this);
     sent_ = new DeclarationListModel(DeclarationList::SentForOrderNumber, this);
     auto* preparedBox = new QGroupBox(u"Declaraciones del formulario 0482"_s, declarations);
-    preparedView_ = declarationView(prepared_, preparedBox);
+    preparedView_ = declarationView(prepared_, u"grdPreparadas"_s, preparedBox);
     (new QVBoxLayout(preparedBox))->addWidget(preparedView_);
     auto* sentBox = new QGroupBox(u"Declaraciones enviadas"_s, declarations);
-    sentView_ = declarationView(sent_, sentBox);
+    sentView_ = declarationView(sent_, u"grdEnviadas"_s, sentBox);
     (new QVBoxLayout(sentBox))->addWidget(sentView_);
-    auto* send = new QPushButton(u"&Enviar declaración"_s, declarations);
+    send_ = new QPushButton(u"&Enviar declaración"_s, declarations);
+    send_->setObjectName(u"cmdEnviar"_s);
+    send_->setEnabled(false);
     auto* refresh = new QPushButton(u"A&ctualizar"_s, declarations);
-    connect(send, &QPushButton::clicked, this, &LauncherWindow::sendChosen);
+    connect(send_, &QPushButton::clicked, this, &LauncherWindow::sendChosen);
     connect(refresh, &QPushButton::clicked, this, &LauncherWindow::reloadDeclarations);
+    connect(preparedView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { send_->setEnabled(selected(prepared_, preparedView_) != nullptr); });
     auto* declarationButtons = new QHBoxLayout;
     declarationButtons->addStretch();
     declarationButtons->addWidget(refresh);
-    declarationButtons->addWidget(send);
+    declarationButtons->addWidget(send_);
     auto* declarationLayout = new QVBoxLayout(declarations);
     declarationLayout->addWidget(preparedBox, 3);
     declarationLayout->addLayout(declarationButtons);
@@ -105,24 +112,41 @@ LauncherWindow::LauncherWindow(Session& session, QWidget* parent) : QWidget(pare
     resize(900, 620);
 }
 
+const DeclarationRow* LauncherWindow::selected(const DeclarationListModel* model,
+                                               const QTableView* view) const {
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? nullptr : model->rowAt(rows.first().row());
+}
+
+void LauncherWindow::reload(DeclarationListModel* model, QTableView* view) {
+    const DeclarationRow* chosen = selected(model, view);
+    const QString before = chosen ? identity(*chosen) : QString();
+    model->setRows(declarationRows(session_.db(), sessionFilter(session_, model->list())));
+    for (int i = 0; i < model->rows().size() && !before.isEmpty(); ++i) {
+        if (identity(model->rows()[i]) == before) {
+            view->selectRow(i);
+            break;
+        }
+    }
+}
+
 void LauncherWindow::reloadDeclarations() {
-    prepared_->setRows(
-        declarationRows(session_.db(), everyDeclaration(session_, DeclarationList::InPreparation)));
-    sent_->setRows(
-        declarationRows(session_.db(), everyDeclaration(session_, DeclarationList::SentForOrderNumber)));
+    reload(prepared_, preparedView_);
+    reload(sent_, sentView_);
+    send_->setEnabled(selected(prepared_, preparedView_) != nullptr);
 }
 
 void LauncherWindow::sendChosen() {
-    const DeclarationRow* row = prepared_->rowAt(preparedView_->currentIndex().row());
-    if (!row) {
-        session_.sink.error(u"Seleccione la declaración que desea enviar"_s, u"Enviar Declaración"_s);
+    const DeclarationRow* row = selected(prepared_, preparedView_);
+    if (!row)
         return;
-    }
+    const DeclarationRow chosen = *row;
     QString correl;
-    if (sendByRuc(session_, row->ruc, &correl)) {
-        session_.sink.info(
-            u"La declaración del RUC "_s + row->ruc + u" fue enviada con el correlativo "_s + correl,
-            u"Enviar Declaración"_s);
+    if (sendListed(session_, chosen, &correl)) {
+        session_.sink.info(u"La declaración del RUC "_s + chosen.ruc.trimmed() + u" - "_s +
+                               chosen.nombre.trimmed() + u" fue enviada con el correlativo "_s + correl +
+                               u'.',
+                           QString::fromUtf16(kSendTitle));
     }
     reloadDeclarations();
 }

@@ -12,8 +12,8 @@ namespace zem {
 
 struct Session;
 
-// The taxpayers of the contributor register: the list, and a form to register a new one or edit the chosen
-// one.
+// The taxpayers of the contributor register the user may see: the list, and a form to register a new one or
+// edit the chosen one.
 class TaxpayerPage : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +22,9 @@ public:
     void reload();
     void clearForm();
     bool save();
+
+Q_SIGNALS:
+    void taxpayersChanged();
 
 private:
     void loadRow(int row);
@@ -38,13 +41,15 @@ private:
     QComboBox* usuario_;
 };
 
-// The users of the launcher and their kind.
+// The users of the launcher and their kind: the list, and a form to register a new one ("Nuevo") or change
+// the kind of the chosen one.
 class UserPage : public QWidget {
     Q_OBJECT
 public:
     explicit UserPage(Session& session, QWidget* parent = nullptr);
 
     void reload();
+    void clearForm();
     bool save();
 
 Q_SIGNALS:

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kTitle = u"Envío de la declaración"_s;
+const QString kTitle = QString::fromUtf16(kSendTitle);
 
 enum class Refusal { None, Missing, Inconsistent };
 
@@ -109,7 +109,7 @@ bool sendDeclaration(Session& session, const DeclarationKey& declaration, QStrin
         } else if (refusal == Refusal::Inconsistent) {
             session.sink.error(
                 u"La declaración fue grabada con inconsistencias. "
-                "En estas condiciones no podrá ser enviado a KELOR."_s,
+                "En estas condiciones no podrá ser enviada a KELOR."_s,
                 kTitle);
         }
         return false;

@@ -8,6 +8,9 @@ namespace zem {
 
 struct Session;
 
+// The title of every message about sending a declaration.
+inline constexpr char16_t kSendTitle[] = u"Envío de la declaración";
+
 // Sends a consistent declaration (estado 0) as the host launcher does: in one transaction its header, boxes
 // and annex registers are copied to HCAB, HDET and the H tables under the declarant's next sequence (correl),
 // with an 8-digit control code, today's date as fec_env and estado 1 in HCAB, every copied row with its check

@@ -83,7 +83,7 @@ bool readRows(Db& db, const ListFilter& filter, QList<DeclarationRow>* out) {
                u"FROM cab AS a, cont AS b"_s;
     sql += u" WHERE a.doc_id_d = b.doc_id_d AND a.tip_doc_d = 6 AND b.tip_doc_d = 6 AND a.formulario = ?"_s;
     QVariantList params{filter.formulario};
-    if (!filter.everyUser && documents::userKind(db, filter.usuario) != u"0") {
+    if (documents::userKind(db, filter.usuario) != u"0") {
         sql += u" AND b.usuario = ?"_s;
         params << filter.usuario;
     }

@@ -38,13 +38,12 @@ struct DeclarationRow {
 };
 
 // Which declarations a list shows: those of the form, of declarants of document type 6 registered in CONT,
-// and only the taxpayers registered by the user unless the user sees every taxpayer (kind "0" in CLAVES, or
-// everyUser for the launcher).
+// and only the taxpayers registered by the user unless the user sees every taxpayer (kind "0" in CLAVES).
+// The module's lists, the launcher's and the batch tool's all follow it.
 struct ListFilter {
     DeclarationList list = DeclarationList::InPreparation;
     QString formulario = QStringLiteral("0482");
     QString usuario;
-    bool everyUser = false;
 };
 
 // The rows of a list. When the database fails to give them all, the failure has been reported, *failed is set

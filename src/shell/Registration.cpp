@@ -1,5 +1,6 @@
 #include "shell/Registration.h"
 
+#include "data/Documents.h"
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
 #include "startup/Utility.h"
@@ -40,7 +41,7 @@ QString rucFault(const QString& ruc) {
     return {};
 }
 
-bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in) {
+bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in, const QString& actingUser) {
     Taxpayer t = in;
     t.ruc = t.ruc.trimmed();
     t.apellidoP = t.apellidoP.trimmed();
@@ -65,6 +66,19 @@ bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in) {
         return refuse(sink, u"El tipo de ingreso no es válido"_s);
     if (t.usuario.isEmpty())
         return refuse(sink, u"Debe ingresar el usuario"_s);
+    if (db.scalar(u"SELECT count(*) FROM claves WHERE usuario = ?"_s, {t.usuario}).toInt() == 0) {
+        return refuse(sink, u"El usuario "_s + t.usuario +
+                                u" no está registrado: regístrelo antes de asignarle contribuyentes."_s);
+    }
+    const QString acting = actingUser.trimmed();
+    if (documents::userKind(db, acting) != u"0") {
+        if (t.usuario != acting)
+            return refuse(sink, u"Solo puede registrar contribuyentes a su propio nombre de usuario."_s);
+        const QVariant owner =
+            db.scalar(u"SELECT usuario FROM cont WHERE tip_doc_d = 6 AND doc_id_d = ?"_s, {t.ruc});
+        if (owner.isValid() && owner.toString().trimmed() != acting)
+            return refuse(sink, u"El contribuyente "_s + t.ruc + u" está registrado por otro usuario."_s);
+    }
 
     const QVariantList values{t.apellidoP, t.apellidoM, t.nombre1, t.nombre, t.tipoIngreso, t.usuario, t.ruc};
     return db.transaction([&] {
@@ -100,11 +114,17 @@ bool registerUser(Db& db, MessageSink& sink, const User& in) {
     });
 }
 
-QList<Taxpayer> taxpayers(Db& db) {
+QList<Taxpayer> taxpayers(Db& db, const QString& viewer) {
+    QString sql =
+        u"SELECT doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, usuario FROM cont "
+        u"WHERE tip_doc_d = 6"_s;
+    QVariantList params;
+    if (documents::userKind(db, viewer) != u"0") {
+        sql += u" AND usuario = ?"_s;
+        params << viewer;
+    }
     QList<Taxpayer> out;
-    QSqlQuery q = db.select(
-        u"SELECT doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, usuario "
-        u"FROM cont WHERE tip_doc_d = 6 ORDER BY doc_id_d"_s);
+    QSqlQuery q = db.select(sql + u" ORDER BY doc_id_d"_s, params);
     while (q.next()) {
         Taxpayer t;
         t.ruc = q.value(u"doc_id_d"_s).toString();
@@ -117,6 +137,14 @@ QList<Taxpayer> taxpayers(Db& db) {
         out << t;
     }
     return out;
+}
+
+bool taxpayerVisible(Db& db, const QString& viewer, const QString& ruc) {
+    const QVariant owner =
+        db.scalar(u"SELECT usuario FROM cont WHERE tip_doc_d = 6 AND doc_id_d = ?"_s, {ruc.trimmed()});
+    if (!owner.isValid())
+        return false;
+    return documents::userKind(db, viewer) == u"0" || owner.toString().trimmed() == viewer.trimmed();
 }
 
 QList<User> users(Db& db) {

@@ -29,17 +29,23 @@ struct User {
 // well-formed RUC.
 QString rucFault(const QString& ruc);
 
-// Registers a taxpayer or updates the one with that RUC. Refuses with a Spanish message (title "Error") and
-// writes nothing when the RUC fails ValidaRuc, the name is missing or holds control characters, unreadable
-// characters or more than 100 characters, the income kind is not 1 to 9 or the user
-// is missing.
-bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& taxpayer);
+// Registers a taxpayer or updates the one with that RUC, on behalf of the acting user (the user of the
+// settings). Refuses with a Spanish message (title "Error") and writes nothing when the RUC fails ValidaRuc,
+// the name is missing or holds control characters, unreadable characters or more than 100 characters, the
+// income kind is not 1 to 9, the user is missing or not registered in CLAVES, or the acting user is not of
+// kind "0" and the taxpayer would belong to another user (the new registration, or the one already stored
+// under the RUC).
+bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& taxpayer, const QString& actingUser);
 
 // Registers a user or changes its kind. Refuses an empty name or a kind other than "0" and "1".
 bool registerUser(Db& db, MessageSink& sink, const User& user);
 
-// Every registered taxpayer of type 6 and every user, by RUC and by name.
-QList<Taxpayer> taxpayers(Db& db);
+// The registered taxpayers of type 6 the user may see, by RUC: every one for a user of kind "0", else the
+// user's own.
+QList<Taxpayer> taxpayers(Db& db, const QString& viewer);
+// True when the viewer may see and act on the taxpayer: a user of kind "0", or the user who registered it.
+bool taxpayerVisible(Db& db, const QString& viewer, const QString& ruc);
+// Every user, by name.
 QList<User> users(Db& db);
 
 }  // namespace zem

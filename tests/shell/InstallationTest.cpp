@@ -20,13 +20,13 @@ TEST(Installation, CreatesWhatIsMissingAndLeavesWhatExists) {
     QTemporaryDir dir;
     RecordingMessageSink sink;
     const InstallTarget target{dir.filePath(u"cfg/QW000.INI"_s), dir.filePath(u"data/zem"_s)};
-    EXPECT_FALSE(installationExists(target));
+    EXPECT_EQ(launcherStart(target).kind, LauncherStart::Kind::FirstStart);
 
     InstallResult first;
     ASSERT_TRUE(initInstallation(sink, true, target, &first)) << sink.texts().join(u'\n').toStdString();
     EXPECT_TRUE(first.createdSettings);
     EXPECT_TRUE(first.createdDatabase);
-    EXPECT_TRUE(installationExists(target));
+    EXPECT_EQ(launcherStart(target).kind, LauncherStart::Kind::Ready);
     const IniFile ini(target.settingsFile);
     const QString sys = dir.filePath(u"data/zem/"_s);
     EXPECT_EQ(ini.read(u"Options"_s, u"SysPath"_s), sys);
@@ -88,9 +88,34 @@ TEST(Installation, HelpOfAnEarlierVersionIsReplaced) {
     EXPECT_EQ(QFileInfo(copy).lastModified(), written);
 }
 
+TEST(Installation, AMissingDatabaseIsNamedAndNeverReplaced) {
+    QTemporaryDir dir;
+    RecordingMessageSink sink;
+    const InstallTarget target{dir.filePath(u"cfg/QW000.INI"_s), dir.filePath(u"data/zem"_s)};
+    ASSERT_TRUE(initInstallation(sink, true, target));
+    const QString database = dir.filePath(u"data/zem/zem.db"_s);
+
+    // The database was moved away (or its disk is not mounted): the launcher says so and stops.
+    ASSERT_TRUE(QFile::rename(database, dir.filePath(u"moved.db"_s)));
+    const LauncherStart moved = launcherStart(target);
+    EXPECT_EQ(moved.kind, LauncherStart::Kind::Refused);
+    EXPECT_TRUE(moved.problem.startsWith(u"No existe la base de datos «"_s + database + u"»"_s))
+        << moved.problem.toStdString();
+    EXPECT_FALSE(QFile::exists(database));
+
+    // An empty settings file is named as such, not as a database without a name.
+    QFile ini(target.settingsFile);
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.close();
+    const LauncherStart empty = launcherStart(target);
+    EXPECT_EQ(empty.kind, LauncherStart::Kind::Refused);
+    EXPECT_TRUE(empty.problem.contains(u"está vacío"_s)) << empty.problem.toStdString();
+}
+
 TEST(Registration, RefusesBadInputWithAMessageAndWritesNothing) {
     TestEnv env;
     Db& db = env.db();
+    addUser(db, u"CONTADOR"_s, u"0"_s);
     const Taxpayer good{u"10406958278"_s, u"D'ONOFRIO"_s, u"PEÑA"_s, u"JOSÉ"_s, QString(), 2, u"CONTADOR"_s};
 
     struct Case {
@@ -105,27 +130,30 @@ TEST(Registration, RefusesBadInputWithAMessageAndWritesNothing) {
         {u"10406958270"_s, u"X"_s, 2, u"CONTADOR"_s, u"El número de RUC no es válido"_s},
         {u"10406958278"_s, u"X"_s, 0, u"CONTADOR"_s, u"El tipo de ingreso no es válido"_s},
         {u"10406958278"_s, u"X"_s, 2, u"  "_s, u"Debe ingresar el usuario"_s},
+        {u"10406958278"_s, u"X"_s, 2, u"NADIE"_s,
+         u"El usuario NADIE no está registrado: regístrelo antes de asignarle contribuyentes."_s},
     };
     for (const Case& c : bad) {
         env.sink.clear();
         const Taxpayer t{c.ruc, QString(), QString(), QString(), c.nombre, c.tipo, c.usuario};
-        EXPECT_FALSE(registerTaxpayer(db, env.sink, t)) << c.message.toStdString();
+        EXPECT_FALSE(registerTaxpayer(db, env.sink, t, u"CONTADOR"_s)) << c.message.toStdString();
         EXPECT_EQ(env.sink.texts(), QStringList{c.message});
     }
-    EXPECT_FALSE(registerTaxpayer(db, env.sink, {u"10406958278"_s, {}, {}, {}, u" "_s, 2, u"A"_s}));
+    EXPECT_FALSE(
+        registerTaxpayer(db, env.sink, {u"10406958278"_s, {}, {}, {}, u" "_s, 2, u"A"_s}, u"CONTADOR"_s));
     EXPECT_EQ(count(db, u"SELECT count(*) FROM cont"_s), 0);
 
     // A good one is added, then edited in place; the full name is built when left empty.
-    ASSERT_TRUE(registerTaxpayer(db, env.sink, good));
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, good, u"CONTADOR"_s));
     Taxpayer edited = good;
     edited.nombre = u"OTRO NOMBRE"_s;
-    ASSERT_TRUE(registerTaxpayer(db, env.sink, edited));
-    const QList<Taxpayer> all = taxpayers(db);
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, edited, u"CONTADOR"_s));
+    const QList<Taxpayer> all = taxpayers(db, u"CONTADOR"_s);
     ASSERT_EQ(all.size(), 1);
     EXPECT_EQ(all[0].apellidoP, u"D'ONOFRIO"_s);
     EXPECT_EQ(all[0].nombre, u"OTRO NOMBRE"_s);
-    ASSERT_TRUE(registerTaxpayer(db, env.sink, good));
-    EXPECT_EQ(taxpayers(db)[0].nombre, u"D'ONOFRIO PEÑA JOSÉ"_s);
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, good, u"CONTADOR"_s));
+    EXPECT_EQ(taxpayers(db, u"CONTADOR"_s)[0].nombre, u"D'ONOFRIO PEÑA JOSÉ"_s);
 
     env.sink.clear();
     EXPECT_FALSE(registerUser(db, env.sink, {u"ANA"_s, u"2"_s}));
@@ -133,6 +161,35 @@ TEST(Registration, RefusesBadInputWithAMessageAndWritesNothing) {
     EXPECT_EQ(env.sink.messages().size(), 2);
     ASSERT_TRUE(registerUser(db, env.sink, {u"ANA"_s, u"1"_s}));
     ASSERT_TRUE(registerUser(db, env.sink, {u"ANA"_s, u"0"_s}));
-    ASSERT_EQ(users(db).size(), 1);
+    ASSERT_EQ(users(db).size(), 2);
+    EXPECT_EQ(users(db)[0].usuario, u"ANA"_s);
     EXPECT_EQ(users(db)[0].tipo, u"0"_s);
+}
+
+TEST(Registration, AUserWhoSeesOnlyTheOwnTaxpayersActsOnlyOnThem) {
+    TestEnv env;
+    Db& db = env.db();
+    addUser(db, u"JEFE"_s, u"0"_s);
+    addUser(db, u"ANA"_s, u"1"_s);
+    const Taxpayer jefes{u"10406958278"_s, u"QUISPE"_s, u"MAMANI"_s, u"ROSA"_s, QString(), 2, u"JEFE"_s};
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, jefes, u"JEFE"_s));
+
+    env.sink.clear();
+    Taxpayer taken = jefes;
+    taken.usuario = u"ANA"_s;
+    EXPECT_FALSE(registerTaxpayer(db, env.sink, taken, u"ANA"_s));  // another user's taxpayer
+    Taxpayer forOther{u"20100070970"_s, u"PEREZ"_s, u"LUNA"_s, u"ANA"_s, QString(), 2, u"JEFE"_s};
+    EXPECT_FALSE(registerTaxpayer(db, env.sink, forOther, u"ANA"_s));  // under another user's name
+    EXPECT_EQ(env.sink.texts(),
+              (QStringList{u"El contribuyente 10406958278 está registrado por otro usuario."_s,
+                           u"Solo puede registrar contribuyentes a su propio nombre de usuario."_s}));
+    forOther.usuario = u"ANA"_s;
+    ASSERT_TRUE(registerTaxpayer(db, env.sink, forOther, u"ANA"_s));
+
+    EXPECT_EQ(taxpayers(db, u"ANA"_s).size(), 1);
+    EXPECT_EQ(taxpayers(db, u"JEFE"_s).size(), 2);
+    EXPECT_TRUE(taxpayerVisible(db, u"ANA"_s, u"20100070970"_s));
+    EXPECT_FALSE(taxpayerVisible(db, u"ANA"_s, u"10406958278"_s));
+    EXPECT_TRUE(taxpayerVisible(db, u"JEFE"_s, u"20100070970"_s));
+    EXPECT_FALSE(taxpayerVisible(db, u"JEFE"_s, u"20999999999"_s));  // not registered at all
 }

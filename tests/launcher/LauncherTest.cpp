@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include "LauncherWindow.h"
+#include "ShellFixtures.h"
+#include "declaration/Sending.h"
+#include "shell/SendCommand.h"
+#include "support/TestEnv.h"
+
+using namespace zem;
+using namespace zem::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Launcher {
+    explicit Launcher(TestEnv& env) : window(env.session) { window.show(); }
+
+    template <typename T>
+    T* find(const QString& name) {
+        T* w = window.findChild<T*>(name);
+        EXPECT_TRUE(w) << name.toStdString();
+        return w;
+    }
+    // What the window does each time it comes back to the front.
+    void activate() {
+        QEvent event(QEvent::WindowActivate);
+        QApplication::sendEvent(&window, &event);
+    }
+    int selectedRow(const QString& view) {
+        const QModelIndexList rows = find<QTableView>(view)->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+
+    LauncherWindow window;
+};
+
+QStringList sentRucs(Db& db) {
+    QStringList out;
+    QSqlQuery q = db.select(u"SELECT doc_id_d, correl FROM hcab ORDER BY doc_id_d"_s);
+    while (q.next())
+        out << q.value(u"doc_id_d"_s).toString() + u'/' + q.value(u"correl"_s).toString();
+    return out;
+}
+
+}  // namespace
+
+TEST(Launcher, SendsTheSelectedDeclarationOnlyAfterNamingIt) {
+    TestEnv env;
+    Db& db = env.db();
+    addUser(db, u"CONTADOR"_s, u"0"_s);
+    const QStringList rucs = {u"10074326159"_s, u"10406958278"_s, u"20100070970"_s};
+    for (const QString& ruc : rucs) {
+        addTaxpayer(db, ruc, u"CONTRIBUYENTE "_s + ruc.right(3), u"CONTADOR"_s);
+        addPrepared(db, ruc);
+    }
+    Launcher l(env);
+    auto* send = l.find<QPushButton>(u"cmdEnviar"_s);
+
+    // Nothing selected: the button is off and sending does nothing at all.
+    EXPECT_FALSE(send->isEnabled());
+    l.window.sendChosen();
+    EXPECT_TRUE(env.sink.messages().isEmpty());
+
+    // The third row is chosen, then the window comes back to the front: the choice survives the reload.
+    l.find<QTableView>(u"grdPreparadas"_s)->selectRow(2);
+    l.activate();
+    EXPECT_EQ(l.selectedRow(u"grdPreparadas"_s), 2);
+    ASSERT_TRUE(send->isEnabled());
+
+    env.sink.setNextAnswer(MsgAnswer::No);
+    send->click();
+    ASSERT_EQ(env.sink.messages().size(), 1);
+    const Message& question = env.sink.messages()[0];
+    EXPECT_EQ(question.text,
+              u"¿Confirma que va a enviar a KELOR la declaración del RUC 20100070970 - CONTRIBUYENTE 970?"_s);
+    EXPECT_EQ(question.title, QString::fromUtf16(kSendTitle));
+    EXPECT_EQ(question.defaultAnswer, MsgAnswer::No);
+    EXPECT_TRUE(sentRucs(db).isEmpty());
+
+    env.sink.clear();
+    env.sink.setNextAnswer(MsgAnswer::Yes);
+    send->click();
+    EXPECT_EQ(sentRucs(db), QStringList{u"20100070970/1"_s});
+    ASSERT_EQ(env.sink.messages().size(), 2);
+    EXPECT_EQ(env.sink.messages()[1].text,
+              u"La declaración del RUC 20100070970 - CONTRIBUYENTE 970 fue enviada con el correlativo 1."_s);
+    EXPECT_EQ(env.sink.messages()[1].title, QString::fromUtf16(kSendTitle));
+    EXPECT_EQ(l.selectedRow(u"grdPreparadas"_s), 2);
+}
+
+TEST(Launcher, AUserOfKindOneSeesAndSendsOnlyTheOwnTaxpayers) {
+    TestEnv env;  // the session's user is CONTADOR
+    Db& db = env.db();
+    addUser(db, u"CONTADOR"_s, u"1"_s);
+    addUser(db, u"OTRO"_s, u"0"_s);
+    addTaxpayer(db, u"10406958278"_s, u"PROPIO"_s, u"CONTADOR"_s);
+    addTaxpayer(db, u"20100070970"_s, u"AJENO"_s, u"OTRO"_s);
+    for (const QString& ruc : {u"10406958278"_s, u"20100070970"_s}) {
+        addPrepared(db, ruc);
+        addSent(db, ruc, u"1"_s);
+    }
+    Launcher l(env);
+    for (const QString& list : {u"grdPreparadas"_s, u"grdEnviadas"_s, u"grdContribuyentes"_s}) {
+        const QAbstractItemModel* model = l.find<QTableView>(list)->model();
+        ASSERT_EQ(model->rowCount(), 1) << list.toStdString();
+        EXPECT_EQ(model->index(0, 0).data().toString(), u"10406958278"_s) << list.toStdString();
+    }
+    // New taxpayers are registered under the own name only.
+    auto* usuario = l.find<QComboBox>(u"cboUsuario"_s);
+    EXPECT_EQ(usuario->count(), 1);
+    EXPECT_EQ(usuario->currentText(), u"CONTADOR"_s);
+
+    // The batch tool's road refuses another user's declaration as well.
+    EXPECT_FALSE(sendByRuc(env.session, u"20100070970"_s));
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM hcab WHERE correl = '2'"_s), 0);
+}
+
+TEST(Launcher, ANewUserStartsFromNuevoAndIsConfirmed) {
+    TestEnv env;
+    Db& db = env.db();
+    addUser(db, u"ANA"_s, u"1"_s);
+    Launcher l(env);
+    auto* name = l.find<QLineEdit>(u"txtUsuario"_s);
+    l.find<QTableView>(u"grdUsuarios"_s)->selectRow(0);
+    EXPECT_EQ(name->text(), u"ANA"_s);
+    EXPECT_TRUE(name->isReadOnly());  // the chosen user's name is not overwritten
+
+    l.find<QPushButton>(u"cmdNuevoUsuario"_s)->click();
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_FALSE(name->isReadOnly());
+    name->setText(u"LUIS"_s);
+    l.find<QPushButton>(u"cmdGrabarUsuario"_s)->click();
+    EXPECT_EQ(env.sink.texts(), QStringList{u"El usuario LUIS fue grabado."_s});
+    EXPECT_EQ(env.sink.messages()[0].icon, MsgIcon::Information);
+    EXPECT_EQ(count(db, u"SELECT count(*) FROM claves"_s), 2);
+    EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"1"_s);
+}
