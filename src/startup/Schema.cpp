@@ -78,7 +78,7 @@ bool createSchema(Db& db) {
         DbError error;
         // Refuses another program's tables and a newer program's; brings an older database up to date.
         if (!prepareSchema(db, &error)) {
-            db.sink().error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
+            db.sink().error(schemaErrorText(error), QString::fromUtf16(kConnectionErrorTitle));
             return false;
         }
     }

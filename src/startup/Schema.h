@@ -49,6 +49,10 @@ SchemaState inspectSchema(Db& db);
 // (*upgradedFrom then tells from which version).
 bool prepareSchema(Db& db, DbError* error, int* upgradedFrom = nullptr);
 
+// The connection message for a database prepareSchema refused: its Spanish description (which names the file
+// and, for a failed upgrade, the engine's words) and the error number on the next line.
+QString schemaErrorText(const DbError& error);
+
 // The installation step: creates every shared table that is missing and records the schema version, in one
 // transaction; an older database is upgraded first. A database that holds another program's tables, or that
 // a newer program wrote, is refused through the connection message and left as it is.

@@ -121,12 +121,16 @@ bool prepareSchema(Db& db, DbError* error, int* upgradedFrom) {
         *error = {cause.isError() ? cause.number : -1,
                   u"No se pudo actualizar la base de datos "_s + name + u" de la versión "_s +
                       QString::number(state.version) + u" a la "_s + QString::number(kSchemaVersion) +
-                      u": "_s + cause.description};
+                      u": "_s + dbErrorMeaning(cause)};
         return false;
     }
     if (upgradedFrom && from < kSchemaVersion)
         *upgradedFrom = from;
     return true;
+}
+
+QString schemaErrorText(const DbError& error) {
+    return error.description + u'\n' + QString::number(error.number);
 }
 
 }  // namespace zem

@@ -36,7 +36,7 @@ bool openConnection(Session& session, const IniFile& ini, int busyTimeoutMs) {
     int upgradedFrom = 0;
     if (!prepareSchema(*session.gDB, &error, &upgradedFrom)) {
         session.gDB.reset();
-        session.sink.error(connectionErrorText(error), title, dbErrorDetail(error));
+        session.sink.error(schemaErrorText(error), title);
         return false;
     }
     if (upgradedFrom > 0) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <stdexcept>
 
+#include "startup/IniFile.h"
 #include "startup/Schema.h"
 
 namespace zem::test {
@@ -21,6 +22,17 @@ TestEnv::TestEnv() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session
     s.gBmpPath = sys + u"BMP/"_s;
     s.gDBFile = sys + u"zem.db"_s;
     s.gUsuario = u"CONTADOR"_s;
+
+    // The installation's settings file names the same paths, as the launcher's would.
+    const IniFile ini(dir.filePath(u"QW000.INI"_s));
+    const QString section = QString::fromUtf16(kOptionsSection);
+    for (const auto& [key, value] : {std::pair{u"SysPath"_s, sys},
+                                     {u"DBPath"_s, sys},
+                                     {u"DBName"_s, u"zem.db"_s},
+                                     {u"SysUser"_s, s.gUsuario}}) {
+        if (!ini.write(section, key, value))
+            throw std::runtime_error("settings file");
+    }
 
     DbError error;
     static int serial = 0;

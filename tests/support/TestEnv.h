@@ -8,9 +8,10 @@
 
 namespace zem::test {
 
-// A throw-away installation: a temporary SysPath with TMP/, RPT/ and BMP/, an empty SQLite database with the
-// schema and this connection's working tables, and a session over it whose messages are recorded and whose
-// clock stands still (15/03/2007 10:00).
+// A throw-away installation: a temporary SysPath with TMP/, RPT/ and BMP/, its settings file QW000.INI (the
+// paths, the database and the user CONTADOR), an empty SQLite database with the schema and this connection's
+// working tables, and a session over it whose messages are recorded and whose clock stands still (15/03/2007
+// 10:00).
 class TestEnv {
 public:
     TestEnv();
