@@ -16,7 +16,7 @@ struct Message {
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultAnswer = MsgAnswer::Ok;
     // A technical detail behind the text (a database engine's own words), shown only on request.
-    QString detail;
+    QString detail{};
 };
 
 // Where every message to the user goes: message boxes in the windows, standard error in the batch tool, a
