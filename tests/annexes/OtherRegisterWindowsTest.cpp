@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QTableView>
 
-#include "WindowSteps.h"
 #include "annexes/ui/AnnexWindows.h"
 #include "annexes/ui/RegisterEntryWindow.h"
 #include "annexes/ui/RegisterListWindow.h"
@@ -18,6 +17,7 @@
 #include "declaration/ui/Frm0478.h"
 #include "startup/Database.h"
 #include "support/TestEnv.h"
+#include "support/WindowSteps.h"
 
 using namespace zem;
 using namespace zem::test;

@@ -27,37 +27,18 @@
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "support/TestEnv.h"
+#include "support/WindowSteps.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
 
 namespace {
 
+using test::child;
+using test::click;
+using test::reveal;
+
 const QString kRuc = u"10123456781"_s;
-
-template <typename T>
-T* child(const QWidget& w, const QString& name) {
-    T* found = w.findChild<T*>(name);
-    EXPECT_TRUE(found) << name.toStdString();
-    return found;
-}
-
-// Brings the tabs that hold the widget to front, as the user does before using it.
-QWidget* reveal(QWidget* widget) {
-    QList<QPair<QTabWidget*, QWidget*>> path;
-    for (QWidget* p = widget; p && p->parentWidget(); p = p->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
-        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
-            path.prepend({tabs, p});
-    }
-    for (const auto& [tabs, page] : path)
-        tabs->setCurrentWidget(page);
-    return widget;
-}
-
-void click(const QWidget& w, const QString& name) {
-    QTest::mouseClick(reveal(child<QPushButton>(w, name)), Qt::LeftButton);
-}
 
 // Runs the steps on the next modal window of type T once it is shown (the caller then opens it).
 template <typename T>

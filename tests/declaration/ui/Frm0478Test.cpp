@@ -18,11 +18,16 @@
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "support/TestEnv.h"
+#include "support/WindowSteps.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using test::child;
+using test::click;
+using test::reveal;
 
 const QString kRuc = u"10123456781"_s;
 
@@ -53,33 +58,8 @@ QString shown(const Frm0478& w, int box) {
     return w.TxtValor(box)->text();
 }
 
-template <typename T>
-T* child(const QWidget& w, const QString& name) {
-    T* found = w.findChild<T*>(name);
-    EXPECT_TRUE(found) << name.toStdString();
-    return found;
-}
-
-// Brings the tabs that hold the widget to front, as the user does before using it.
-QWidget* reveal(QWidget* widget) {
-    QList<QPair<QTabWidget*, QWidget*>> path;
-    for (QWidget* p = widget; p && p->parentWidget(); p = p->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
-        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
-            path.prepend({tabs, p});
-    }
-    for (const auto& [tabs, page] : path)
-        tabs->setCurrentWidget(page);
-    return widget;
-}
-
 QLineEdit* field(const Frm0478& w, int box) {
     return qobject_cast<QLineEdit*>(reveal(w.TxtValor(box)));
-}
-
-void click(const QWidget& w, const QString& name) {
-    QTest::mouseClick(qobject_cast<QAbstractButton*>(reveal(child<QAbstractButton>(w, name))),
-                      Qt::LeftButton);
 }
 
 void chooseTaxpayer(const Frm0478& w) {

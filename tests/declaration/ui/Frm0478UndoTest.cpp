@@ -15,26 +15,16 @@
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "support/TestEnv.h"
+#include "support/WindowSteps.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRuc = u"10123456781"_s;
+using test::reveal;
 
-// Brings the tabs that hold the widget to front, as the user does before using it.
-QWidget* reveal(QWidget* widget) {
-    QList<QPair<QTabWidget*, QWidget*>> path;
-    for (QWidget* p = widget; p && p->parentWidget(); p = p->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
-        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
-            path.prepend({tabs, p});
-    }
-    for (const auto& [tabs, page] : path)
-        tabs->setCurrentWidget(page);
-    return widget;
-}
+const QString kRuc = u"10123456781"_s;
 
 void type(Frm0478& w, int box, const QString& text) {
     QLineEdit* f = w.TxtValor(box);
