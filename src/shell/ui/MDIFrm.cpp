@@ -81,7 +81,7 @@ struct ToolButton {
 
 const QList<ToolButton>& toolButtons() {
     static const QList<ToolButton> buttons = {
-        {1, u"Nueva", QStyle::SP_FileIcon, "document-new", nullptr},
+        {1, u"Nueva", QStyle::SP_CustomBase, "document-new", newDeclarationIcon},
         {2, u"Modifcar", QStyle::SP_FileDialogContentsView, "document-open", nullptr},
         {3, u"Eliminar", QStyle::SP_TrashIcon, "edit-delete", nullptr},
         {4, u"Imprimir", QStyle::SP_CustomBase, "document-print", printerIcon},

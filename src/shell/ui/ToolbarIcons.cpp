@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <functional>
 
 namespace zem {
@@ -30,6 +31,25 @@ QIcon drawn(const std::function<void(QPainter&)>& paint) {
 const QColor kOutline(0x40, 0x40, 0x48);
 
 }  // namespace
+
+QIcon newDeclarationIcon() {
+    return drawn([](QPainter& p) {
+        QPainterPath page;  // a blank sheet with its top right corner folded
+        page.moveTo(4.5, 2.5);
+        page.lineTo(13.5, 2.5);
+        page.lineTo(18.5, 7.5);
+        page.lineTo(18.5, 21.5);
+        page.lineTo(4.5, 21.5);
+        page.closeSubpath();
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(Qt::white);
+        p.drawPath(page);
+        p.drawPolyline(QPolygonF({QPointF(13.5, 2.5), QPointF(13.5, 7.5), QPointF(18.5, 7.5)}));
+        p.setPen(QPen(QColor(0x2e, 0xa0, 0x4a), 2.5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(17.5, 13), QPointF(17.5, 22));  // the plus of a new one
+        p.drawLine(QPointF(13, 17.5), QPointF(22, 17.5));
+    });
+}
 
 QIcon printerIcon() {
     return drawn([](QPainter& p) {
