@@ -1,5 +1,7 @@
 #include "declaration/ui/FormaDePagoZEM.h"
 
+#include "declaration/Rules.h"
+
 #include <optional>
 
 #include "declaration/DeclarationEdit.h"
@@ -149,7 +151,8 @@ void FormaDePagoZEM::showValues() {
         ui::selectCode(*banks_, bank_, 2);
     if (chequeField_->text() != cheque_)
         chequeField_->setText(cheque_);
-    amountField_->setText(amount_);
+    // The amount paid is box 180's, shown as the box shows it whether it was typed or read back.
+    amountField_->setText(Rules::formaText(180, amount_));
     const bool cheque = type_ == u"C"_s;
     banks_->setEnabled(cheque);
     chequeField_->setEnabled(cheque);

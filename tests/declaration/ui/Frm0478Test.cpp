@@ -285,3 +285,15 @@ TEST(Frm0478, ATypedDeclarationSavedClosedAndReopenedShowsTheSameValuesOptionsAn
     EXPECT_FALSE(child<QPushButton>(*w, u"CmdExtranjero0"_s)->isEnabled());
     EXPECT_FALSE(child<QPushButton>(*w, u"Cmdgeneral3"_s)->isEnabled());
 }
+
+TEST(Frm0478, ThePaymentAmountIsShownAsBox180WhetherReadBackOrComputed) {
+    Fixture f;
+    auto w = f.window();
+    auto* amount = child<QLineEdit>(*w, u"TxtMonto"_s);
+    w->form().declaration().setPaymentAmount(u"49828"_s);  // as a stored declaration opens
+    EXPECT_EQ(amount->text(), u"49,828"_s);
+    w->form().declaration().setPaymentAmount(u"46,828"_s);  // as the tax rules leave it
+    EXPECT_EQ(amount->text(), u"46,828"_s);
+    w->form().declaration().setPaymentAmount({});
+    EXPECT_TRUE(amount->text().isEmpty());
+}
