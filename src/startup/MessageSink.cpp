@@ -33,6 +33,8 @@ MsgAnswer StderrMessageSink::show(const Message& message) {
 
 MsgAnswer RecordingMessageSink::show(const Message& message) {
     messages_.append(message);
+    if (observer_)
+        observer_(message);
     if (message.buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return answers_.isEmpty() ? message.defaultAnswer : answers_.takeFirst();

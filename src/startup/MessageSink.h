@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace zem {
 
@@ -57,9 +58,12 @@ public:
     QStringList texts() const;
     bool contains(const QString& text) const;
     void clear() { messages_.clear(); }
+    // Called as each message is shown, while the caller still waits for it (a test looks at the screen then).
+    void setObserver(std::function<void(const Message&)> observer) { observer_ = std::move(observer); }
 
 private:
     QList<Message> messages_;
+    std::function<void(const Message&)> observer_;
     QList<MsgAnswer> answers_;
 };
 

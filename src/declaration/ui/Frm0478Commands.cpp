@@ -129,11 +129,19 @@ void Frm0478::general(int index) {
 void Frm0478::onTabChanged(int index) {
     if (index == currentTab_)
         return;
-    if (currentTab_ == 0 && !form_.leaveIdentification()) {
+    if (currentTab_ == 0) {
+        // The identification is checked before the new tab shows, so a failed check is told, and the focus
+        // put, where the fault is.
+        {
+            const QSignalBlocker block(tabs_);
+            tabs_->setCurrentIndex(0);
+        }
+        if (!form_.leaveIdentification()) {
+            focusIdentField();
+            return;
+        }
         const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(0);
-        focusIdentField();
-        return;
+        tabs_->setCurrentIndex(index);
     }
     currentTab_ = index;
     showIdentification();

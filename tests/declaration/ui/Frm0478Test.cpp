@@ -125,7 +125,11 @@ TEST(Frm0478, EnteredBoxesFormatOnLeavingAndTextBoxesFilterTheirKeys) {
     Declaration& d = w->form().declaration();
 
     QLineEdit* first = w->TxtValor(100);
-    w->tabs()->setCurrentIndex(1);  // leaving identification asks for it first
+    int tabWhenTold = -1;
+    f.env.sink.setObserver([&](const Message&) { tabWhenTold = w->tabs()->currentIndex(); });
+    w->tabs()->setCurrentIndex(1);  // leaving identification asks for it first, over the identification
+    f.env.sink.setObserver({});
+    EXPECT_EQ(tabWhenTold, 0);
     EXPECT_EQ(w->tabs()->currentIndex(), 0);
     EXPECT_TRUE(f.env.sink.contains(u"Debe seleccionar un declarante"_s));
 
