@@ -13,15 +13,7 @@ const QString kRuc = u"20100070970"_s;
 
 // An installation with one taxpayer whose declaration has been saved with its identification answered.
 void install(const Tool& zem) {
-    ASSERT_EQ(zem({u"init"_s}).code, 0);
-    ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
-    ASSERT_EQ(zem({u"taxpayer"_s, u"add"_s, kRuc, u"--paterno"_s, u"PEREZ"_s, u"--materno"_s, u"GOMEZ"_s,
-                   u"--nombres"_s, u"ANA"_s})
-                  .code,
-              0);
-    const Outcome saved = zem({u"save"_s, kRuc, u"552=1"_s, u"554=0"_s, u"005=0"_s, u"027=2"_s, u"556=1"_s,
-                               u"560=0"_s, u"561=0"_s, u"025=01"_s, u"599=E"_s});
-    ASSERT_LT(saved.code, 2) << saved.err.toStdString();
+    zem::test::installDeclaration(zem, kRuc);
 }
 
 // The stored value of a box as show prints it, "" when the box is not stored.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSqlDatabase>
@@ -100,5 +102,25 @@ public:
     QString dbFile;
     long fileSizeLimit = 0;  // bytes; 0 for none
 };
+
+// An installation with the user CONTADOR and one taxpayer, PEREZ GOMEZ ANA, under `ruc`.
+inline void installTaxpayer(const Tool& zem, const QString& ruc) {
+    ASSERT_EQ(zem({u"init"_s}).code, 0);
+    ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
+    ASSERT_EQ(zem({u"taxpayer"_s, u"add"_s, ruc, u"--paterno"_s, u"PEREZ"_s, u"--materno"_s, u"GOMEZ"_s,
+                   u"--nombres"_s, u"ANA"_s})
+                  .code,
+              0);
+}
+
+// The same, with the taxpayer's declaration saved with its identification answered.
+inline void installDeclaration(const Tool& zem, const QString& ruc) {
+    installTaxpayer(zem, ruc);
+    if (::testing::Test::HasFatalFailure())
+        return;
+    const Outcome saved = zem({u"save"_s, ruc, u"552=1"_s, u"554=0"_s, u"005=0"_s, u"027=2"_s, u"556=1"_s,
+                               u"560=0"_s, u"561=0"_s, u"025=01"_s, u"599=E"_s});
+    ASSERT_LT(saved.code, 2) << saved.err.toStdString();
+}
 
 }  // namespace zem::test

@@ -15,12 +15,7 @@ namespace {
 const QString kRuc = u"20100070970"_s;
 
 void install(const Tool& zem) {
-    ASSERT_EQ(zem({u"init"_s}).code, 0);
-    ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
-    ASSERT_EQ(zem({u"taxpayer"_s, u"add"_s, kRuc, u"--paterno"_s, u"PEREZ"_s, u"--materno"_s, u"GOMEZ"_s,
-                   u"--nombres"_s, u"ANA"_s})
-                  .code,
-              0);
+    zem::test::installTaxpayer(zem, kRuc);
 }
 
 }  // namespace
