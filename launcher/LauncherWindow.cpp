@@ -40,11 +40,6 @@ QTableView* declarationView(DeclarationListModel* model, const QString& name, QW
     return view;
 }
 
-// What tells one listed declaration from another across reloads.
-QString identity(const DeclarationRow& r) {
-    return QStringList{r.ruc, r.periodo, r.formulario, QString::number(r.semana), r.correl}.join(u'|');
-}
-
 }  // namespace
 
 LauncherWindow::LauncherWindow(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -120,14 +115,10 @@ const DeclarationRow* LauncherWindow::selected(const DeclarationListModel* model
 
 void LauncherWindow::reload(DeclarationListModel* model, QTableView* view) {
     const DeclarationRow* chosen = selected(model, view);
-    const QString before = chosen ? identity(*chosen) : QString();
+    const DeclarationRow before = chosen ? *chosen : DeclarationRow{};
     model->setRows(declarationRows(session_.db(), sessionFilter(session_, model->list())));
-    for (int i = 0; i < model->rows().size() && !before.isEmpty(); ++i) {
-        if (identity(model->rows()[i]) == before) {
-            view->selectRow(i);
-            break;
-        }
-    }
+    if (const int row = chosen ? model->rowOf(before) : -1; row >= 0)
+        view->selectRow(row);
 }
 
 void LauncherWindow::reloadDeclarations() {

@@ -177,6 +177,16 @@ const DeclarationRow* DeclarationListModel::rowAt(int row) const {
     return row >= 0 && row < rows_.size() ? &rows_[row] : nullptr;
 }
 
+int DeclarationListModel::rowOf(const DeclarationRow& row) const {
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        const DeclarationRow& r = rows_[i];
+        if (r.ruc == row.ruc && r.periodo == row.periodo && r.formulario == row.formulario &&
+            r.semana == row.semana && r.correl == row.correl)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 int DeclarationListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }

@@ -65,6 +65,8 @@ public:
     void setRows(QList<DeclarationRow> rows);
     const QList<DeclarationRow>& rows() const { return rows_; }
     const DeclarationRow* rowAt(int row) const;
+    // The row of the same declaration (key and sequence) as `row`, -1 when it is no longer listed.
+    int rowOf(const DeclarationRow& row) const;
     DeclarationList list() const { return list_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

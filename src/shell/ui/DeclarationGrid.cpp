@@ -1,13 +1,7 @@
 #include "shell/ui/DeclarationGrid.h"
 
-#include <QDialog>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zem {
 
@@ -57,42 +51,6 @@ void DeclarationGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
-}
-
-DeclarationListParts buildDeclarationList(QDialog* window, const QString& frameCaption,
-                                          const QString& instruction, QAbstractItemModel* model,
-                                          const QString& mainCaption) {
-    DeclarationListParts p;
-    p.frame = new QGroupBox(frameCaption, window);
-    p.label = new QLabel(instruction, p.frame);
-    p.grid = new DeclarationGrid(p.frame);
-    p.grid->setObjectName(u"grdContrib"_s);
-    p.grid->setModel(model);
-    auto* frameLayout = new QVBoxLayout(p.frame);
-    frameLayout->addWidget(p.label);
-    frameLayout->addWidget(p.grid);
-
-    p.main = new QPushButton(mainCaption, window);
-    p.main->setObjectName(u"cmdAccion0"_s);
-    p.close = new QPushButton(u"&Salir"_s, window);
-    p.close->setObjectName(u"cmdAccion1"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {p.main, p.close}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(p.frame);
-    layout->addLayout(buttons);
-    return p;
-}
-
-void fitDeclarationColumns(DeclarationGrid* grid) {
-    QHeaderView* header = grid->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(1, QHeaderView::Stretch);
-    header->setStretchLastSection(false);
 }
 
 }  // namespace zem

@@ -2,11 +2,6 @@
 
 #include <QTableView>
 
-class QDialog;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
 namespace zem {
 
 // A read-only grid of whole rows: a double click or Enter on a row chooses it, and moving to another row is
@@ -28,22 +23,5 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
-
-// What every declaration list window is made of: a frame with the instruction and the grid (grdContrib) over
-// the list's model, and below it the main button (cmdAccion0) and "&Salir" (cmdAccion1).
-struct DeclarationListParts {
-    QGroupBox* frame = nullptr;
-    QLabel* label = nullptr;
-    DeclarationGrid* grid = nullptr;
-    QPushButton* main = nullptr;
-    QPushButton* close = nullptr;
-};
-
-DeclarationListParts buildDeclarationList(QDialog* window, const QString& frameCaption,
-                                          const QString& instruction, QAbstractItemModel* model,
-                                          const QString& mainCaption);
-
-// Fits the columns to their contents, the name (second column) taking the free width.
-void fitDeclarationColumns(DeclarationGrid* grid);
 
 }  // namespace zem
