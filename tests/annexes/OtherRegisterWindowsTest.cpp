@@ -16,6 +16,7 @@
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "startup/Database.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 #include "support/WindowSteps.h"
 
@@ -32,11 +33,7 @@ const QString kCompany = u"20100047218"_s;
 struct Fixture {
     Fixture() {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
-        env.db().execute(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, "
-            "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, "
-            "'CONTADOR')"_s,
-            {kRuc});
+        test::addTaxpayer(env.db(), {.ruc = kRuc});
         registerAssistants(feeders);
         registerAnnexWindows(feeders);
         w = std::make_unique<Frm0478>(env.session, feeders, OpenRequest::newDeclaration());

@@ -26,6 +26,7 @@
 #include "declaration/FormSession.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 #include "support/WindowSteps.h"
 
@@ -83,10 +84,7 @@ QList<QStringList> paymentRows(Session& session) {
 TEST(RegisterWindows, PaymentsOfBox133EnteredFromTheDeclarationFeedItsBoxesAndSurviveASave) {
     test::TestEnv env;
     ASSERT_TRUE(loadSeedCatalogue(env.db()));
-    env.db().execute(
-        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
-        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
-        {kRuc});
+    test::addTaxpayer(env.db(), {.ruc = kRuc});
     FeederRegistry feeders;
     registerAnnexWindows(feeders);
     QList<QStringList> rows;
@@ -227,10 +225,7 @@ void typeInto(QWidget* w, const QString& text) {
 TEST(RegisterWindows, AReceiptOfBox107WalksFromTheDeclarationToItsBoxAndTheChain) {
     test::TestEnv env;
     ASSERT_TRUE(loadSeedCatalogue(env.db()));
-    env.db().execute(
-        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
-        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
-        {kRuc});
+    test::addTaxpayer(env.db(), {.ruc = kRuc});
     FeederRegistry feeders;
     registerAnnexWindows(feeders);
     Frm0478 w(env.session, feeders, OpenRequest::newDeclaration());
@@ -358,10 +353,7 @@ TEST(RegisterWindows, DonationsItfAndDividendsOpenTheirEntries) {
 TEST(RegisterWindows, ACoOwnerAddedFromTheDeclarationWindowJoinsItsGrid) {
     test::TestEnv env;
     ASSERT_TRUE(loadSeedCatalogue(env.db()));
-    env.db().execute(
-        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, tipo_ingreso, "
-        "usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, 'CONTADOR')"_s,
-        {kRuc});
+    test::addTaxpayer(env.db(), {.ruc = kRuc});
     FeederRegistry feeders;
     registerAnnexWindows(feeders);
     Frm0478 w(env.session, feeders, OpenRequest::newDeclaration());

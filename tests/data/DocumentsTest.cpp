@@ -5,6 +5,7 @@
 #include "data/Catalogue.h"
 #include "data/Documents.h"
 #include "data/SeedCatalogue.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
 using namespace zem;
@@ -22,11 +23,13 @@ QStringList taxpayers(Db& db, const QString& usuario, const QString& formulario 
     return rucs;
 }
 
+// The users are registered apart, so that one of them can stay out of CLAVES.
 void addTaxpayer(Db& db, const QString& ruc, int tipoIngreso, const QString& usuario) {
-    ASSERT_TRUE(
-        db.execute(u"INSERT INTO cont (tip_doc_d, doc_id_d, nombre, tipo_ingreso, usuario) "
-                   "VALUES (6, ?, 'CONTRIBUYENTE', ?, ?)"_s,
-                   {ruc, tipoIngreso, usuario}));
+    ASSERT_TRUE(test::addTaxpayer(db, {.ruc = ruc,
+                                       .nombre = u"CONTRIBUYENTE"_s,
+                                       .tipoIngreso = tipoIngreso,
+                                       .usuario = usuario,
+                                       .userKind = {}}));
 }
 
 }  // namespace
@@ -102,8 +105,7 @@ TEST(Documents, TaxpayerListFollowsTheUserKind) {
     // No catalogue: the RUC's built-in row still asks for 11 characters.
     test::TestEnv env;
     Db& db = env.db();
-    ASSERT_TRUE(
-        db.execute(u"INSERT INTO claves (usuario, tipo) VALUES ('ADMIN', '0'), ('D''ONOFRIO', '1')"_s));
+    ASSERT_TRUE(test::addUser(db, u"ADMIN"_s, u"0"_s) && test::addUser(db, u"D'ONOFRIO"_s, u"1"_s));
     addTaxpayer(db, u"20100047218"_s, 2, u"D'ONOFRIO"_s);
     addTaxpayer(db, u"10076543211"_s, 2, u"ADMIN"_s);
     addTaxpayer(db, u"10401234565"_s, 1, u"D'ONOFRIO"_s);  // another kind of income

@@ -7,6 +7,7 @@
 
 #include "data/SeedCatalogue.h"
 #include "declaration/FormSession.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -20,11 +21,9 @@ class EditorTest : public ::testing::Test {
 protected:
     EditorTest() {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
-        exec(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre_2, nombre, "
-            "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'D''ONOFRIO', 'ANA', 'MARIA', 'PEREZ ANA', 2, "
-            "'CONTADOR')"_s,
-            {kRuc});
+        EXPECT_TRUE(test::addTaxpayer(
+            env.db(),
+            {.ruc = kRuc, .apellidoM = u"D'ONOFRIO"_s, .nombre2 = u"MARIA"_s, .nombre = u"PEREZ ANA"_s}));
     }
 
     void exec(const QString& sql, const QVariantList& params = {}) {

@@ -13,6 +13,7 @@
 #include "declaration/FormSession.h"
 #include "declaration/Recovery.h"
 #include "startup/Schema.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -56,10 +57,8 @@ class JournalTest : public ::testing::Test {
 protected:
     JournalTest() {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
-        EXPECT_TRUE(env.db().execute(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre_2, nombre, "
-            "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'ROJAS', 'ANA', '', 'PEREZ ANA', 2, 'CONTADOR')"_s,
-            {kRuc}));
+        EXPECT_TRUE(test::addTaxpayer(
+            env.db(), {.ruc = kRuc, .apellidoM = u"ROJAS"_s, .nombre2 = u""_s, .nombre = u"PEREZ ANA"_s}));
         FormSession form(env.session);
         EXPECT_TRUE(form.open(OpenRequest::newDeclaration(kRuc)));
         Declaration& d = form.declaration();

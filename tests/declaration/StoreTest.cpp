@@ -10,6 +10,7 @@
 #include "declaration/Store.h"
 #include "startup/IniFile.h"
 #include "startup/Schema.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -30,10 +31,13 @@ public:
 class StoreTest : public ::testing::Test {
 protected:
     StoreTest() : store(env.session, model) {
-        exec(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre_2) "
-            "VALUES (6, ?, 'D''ONOFRIO', 'QUISPE', 'ANA', 'MARIA')"_s,
-            {kRuc});
+        EXPECT_TRUE(test::addTaxpayer(env.db(), {.ruc = kRuc,
+                                                 .apellidoP = u"D'ONOFRIO"_s,
+                                                 .apellidoM = u"QUISPE"_s,
+                                                 .nombre2 = u"MARIA"_s,
+                                                 .nombre = {},
+                                                 .tipoIngreso = {},
+                                                 .usuario = {}}));
         exec(u"INSERT INTO param (numero, argumento, funcion) VALUES ('976', '604', 'PERU      ')"_s);
     }
 

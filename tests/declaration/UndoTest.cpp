@@ -9,6 +9,7 @@
 #include "declaration/EditScopes.h"
 #include "declaration/FormSession.h"
 #include "declaration/ui/EditUndoStack.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -33,10 +34,8 @@ class UndoTest : public ::testing::Test {
 protected:
     UndoTest() : form(env.session), stack(form), d(form.declaration()) {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
-        EXPECT_TRUE(env.db().execute(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre_2, nombre, "
-            "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'ROJAS', 'ANA', '', 'PEREZ ANA', 2, 'CONTADOR')"_s,
-            {kRuc}));
+        EXPECT_TRUE(test::addTaxpayer(
+            env.db(), {.ruc = kRuc, .apellidoM = u"ROJAS"_s, .nombre2 = u""_s, .nombre = u"PEREZ ANA"_s}));
         EXPECT_TRUE(form.open(OpenRequest::newDeclaration()));
         form.chooseTaxpayer(kRuc);
         // The identification as a save wants it, set before any edit is recorded.

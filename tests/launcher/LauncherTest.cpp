@@ -57,7 +57,7 @@ TEST(Launcher, SendsTheSelectedDeclarationOnlyAfterNamingIt) {
     addUser(db, u"CONTADOR"_s, u"0"_s);
     const QStringList rucs = {u"10074326159"_s, u"10406958278"_s, u"20100070970"_s};
     for (const QString& ruc : rucs) {
-        addTaxpayer(db, ruc, u"CONTRIBUYENTE "_s + ruc.right(3), u"CONTADOR"_s);
+        addTaxpayer(db, {.ruc = ruc, .nombre = u"CONTRIBUYENTE "_s + ruc.right(3), .usuario = u"CONTADOR"_s});
         addPrepared(db, ruc);
     }
     Launcher l(env);
@@ -100,8 +100,8 @@ TEST(Launcher, AUserOfKindOneSeesAndSendsOnlyTheOwnTaxpayers) {
     Db& db = env.db();
     addUser(db, u"CONTADOR"_s, u"1"_s);
     addUser(db, u"OTRO"_s, u"0"_s);
-    addTaxpayer(db, u"10406958278"_s, u"PROPIO"_s, u"CONTADOR"_s);
-    addTaxpayer(db, u"20100070970"_s, u"AJENO"_s, u"OTRO"_s);
+    addTaxpayer(db, {.ruc = u"10406958278"_s, .nombre = u"PROPIO"_s, .usuario = u"CONTADOR"_s});
+    addTaxpayer(db, {.ruc = u"20100070970"_s, .nombre = u"AJENO"_s, .usuario = u"OTRO"_s});
     for (const QString& ruc : {u"10406958278"_s, u"20100070970"_s}) {
         addPrepared(db, ruc);
         addSent(db, ruc, u"1"_s);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "startup/Database.h"
+#include "support/Taxpayers.h"
 
 namespace zem::test {
 
@@ -30,10 +31,12 @@ void annex(Db& db, const QString& table, const QStringList& columns, const QVari
 }  // namespace
 
 void storePrintableDeclaration(Db& db) {
-    exec(db,
-         u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, usuario) "
-         "VALUES (6, ?, 'D''ONOFRIO', 'QUISPE', 'ANA', 'D''ONOFRIO QUISPE ANA MARÍA', 'CONTADOR')"_s,
-         {kPrintRuc});
+    if (!addTaxpayer(db, {.ruc = kPrintRuc,
+                          .apellidoP = u"D'ONOFRIO"_s,
+                          .apellidoM = u"QUISPE"_s,
+                          .nombre = u"D'ONOFRIO QUISPE ANA MARÍA"_s,
+                          .tipoIngreso = {}}))
+        throw std::runtime_error("taxpayer");
     const QList<QStringList> params = {
         {u"404"_s, u"20060101"_s, u"3400"_s},
         {u"044"_s, u"6"_s, u"RUC"_s},

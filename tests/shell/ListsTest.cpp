@@ -23,8 +23,9 @@ QStringList keys(const QList<DeclarationRow>& rows) {
 TEST(DeclarationLists, FollowTheUserKindTheFormAndTheSentState) {
     TestEnv env;
     Db& db = env.db();
-    addTaxpayer(db, u"10406958278"_s, u"QUISPE MAMANI ROSA"_s, u"CONTADOR"_s);
-    addTaxpayer(db, u"10074326159"_s, u"D'ONOFRIO LUIS"_s, u"OTRO"_s);
+    // CONTADOR is left out of CLAVES.
+    addTaxpayer(db, {.ruc = u"10406958278"_s, .nombre = u"QUISPE MAMANI ROSA"_s, .userKind = {}});
+    addTaxpayer(db, {.ruc = u"10074326159"_s, .nombre = u"D'ONOFRIO LUIS"_s, .usuario = u"OTRO"_s});
     addPrepared(db, u"10406958278"_s);
     addPrepared(db, u"10074326159"_s, 9);
     db.execute(

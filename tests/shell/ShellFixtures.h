@@ -4,21 +4,12 @@
 #include <QVariantList>
 
 #include "startup/Database.h"
+#include "support/Taxpayers.h"
 
 namespace zem::test {
 
-// Rows the shell tests start from: a taxpayer of CONT, a user of CLAVES, a declaration in preparation (CAB
-// with one box in DET) and a sent one (HCAB).
-inline void addTaxpayer(Db& db, const QString& ruc, const QString& nombre, const QString& usuario) {
-    db.execute(QStringLiteral("INSERT INTO cont (tip_doc_d, doc_id_d, nombre, tipo_ingreso, usuario) "
-                              "VALUES (6, ?, ?, 2, ?)"),
-               {ruc, nombre, usuario});
-}
-
-inline void addUser(Db& db, const QString& usuario, const QString& tipo) {
-    db.execute(QStringLiteral("INSERT INTO claves (usuario, tipo) VALUES (?, ?)"), {usuario, tipo});
-}
-
+// Rows the shell tests start from besides taxpayers and users: a declaration in preparation (CAB with one box
+// in DET) and a sent one (HCAB).
 inline void addPrepared(Db& db, const QString& ruc, int estado = 0) {
     db.execute(QStringLiteral("INSERT INTO cab (tip_doc_d, doc_id_d, periodo, formulario, semana, estado) "
                               "VALUES (6, ?, '2006', '0482', 0, ?)"),

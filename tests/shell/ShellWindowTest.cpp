@@ -184,8 +184,8 @@ TEST(MainWindow, ComesBackToItsFixedGeometryOnActivation) {
 TEST(DeclarationList, DeletesAfterBothQuestionsAndShowsOnlyTheUsersTaxpayers) {
     Shell shell;
     Db& db = shell.env.db();
-    addTaxpayer(db, u"10406958278"_s, u"QUISPE MAMANI ROSA"_s, u"CONTADOR"_s);
-    addTaxpayer(db, u"10074326159"_s, u"D'ONOFRIO LUIS"_s, u"OTRO"_s);
+    addTaxpayer(db, {.ruc = u"10406958278"_s, .nombre = u"QUISPE MAMANI ROSA"_s, .usuario = u"CONTADOR"_s});
+    addTaxpayer(db, {.ruc = u"10074326159"_s, .nombre = u"D'ONOFRIO LUIS"_s, .usuario = u"OTRO"_s});
     addPrepared(db, u"10406958278"_s);
     addPrepared(db, u"10074326159"_s);
     db.execute(
@@ -252,7 +252,8 @@ TEST(DeclarationList, DeletesAfterBothQuestionsAndShowsOnlyTheUsersTaxpayers) {
 TEST(DeclarationList, OrderNumberListShowsARegistrationAsSoonAsItComesBack) {
     Shell shell;
     Db& db = shell.env.db();
-    addTaxpayer(db, u"10406958278"_s, u"  QUISPE MAMANI ROSA  "_s, u"CONTADOR"_s);
+    addTaxpayer(db,
+                {.ruc = u"10406958278"_s, .nombre = u"  QUISPE MAMANI ROSA  "_s, .usuario = u"CONTADOR"_s});
     addSent(db, u"10406958278"_s, u"1"_s);
     addSent(db, u"10406958278"_s, u"2"_s, 0);
     OpenRequest asked;

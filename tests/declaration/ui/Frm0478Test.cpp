@@ -17,6 +17,7 @@
 #include "declaration/ui/AnnexGridPanel.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 #include "support/WindowSteps.h"
 
@@ -34,11 +35,7 @@ const QString kRuc = u"10123456781"_s;
 struct Fixture {
     Fixture() {
         EXPECT_TRUE(loadSeedCatalogue(env.db()));
-        env.db().execute(
-            u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, "
-            "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, "
-            "'CONTADOR')"_s,
-            {kRuc});
+        test::addTaxpayer(env.db(), {.ruc = kRuc});
     }
 
     // A window shown and active, so that the focus moves as the user moves it.

@@ -14,6 +14,7 @@
 #include "declaration/ui/EditUndoStack.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
+#include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 #include "support/WindowSteps.h"
 
@@ -42,11 +43,7 @@ QString button(const Frm0478& w, const QString& name) {
 TEST(Frm0478Undo, TheCommandsNameTheEditAndTheKeysWorkWhileABoxIsBeingTyped) {
     test::TestEnv env;
     EXPECT_TRUE(loadSeedCatalogue(env.db()));
-    env.db().execute(
-        u"INSERT INTO cont (tip_doc_d, doc_id_d, apellido_p, apellido_m, nombre_1, nombre, "
-        "tipo_ingreso, usuario) VALUES (6, ?, 'PEREZ', 'GOMEZ', 'ANA', 'PEREZ GOMEZ ANA', 2, "
-        "'CONTADOR')"_s,
-        {kRuc});
+    test::addTaxpayer(env.db(), {.ruc = kRuc});
     FeederRegistry feeders;
     Frm0478 w(env.session, feeders, OpenRequest::newDeclaration(kRuc));
     w.show();

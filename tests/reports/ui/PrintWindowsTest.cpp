@@ -112,9 +112,9 @@ QStringList listedRucs(const frmImprimir& window) {
 TEST(PrintWindows, UserOfKindOneSeesOnlyTheirTaxpayers) {
     test::TestEnv env;
     Db& db = env.db();
-    test::addTaxpayer(db, u"10000000001"_s, u"PROPIO UNO"_s, u"CONTADOR"_s);
-    test::addTaxpayer(db, u"10000000002"_s, u"AJENO DOS"_s, u"OTRO"_s);
-    test::addTaxpayer(db, u"10000000003"_s, u"PROPIO TRES"_s, u"CONTADOR"_s);
+    test::addTaxpayer(db, {.ruc = u"10000000001"_s, .nombre = u"PROPIO UNO"_s, .usuario = u"CONTADOR"_s});
+    test::addTaxpayer(db, {.ruc = u"10000000002"_s, .nombre = u"AJENO DOS"_s, .usuario = u"OTRO"_s});
+    test::addTaxpayer(db, {.ruc = u"10000000003"_s, .nombre = u"PROPIO TRES"_s, .usuario = u"CONTADOR"_s});
     for (const QString& ruc : {u"10000000001"_s, u"10000000002"_s, u"10000000003"_s})
         test::addPrepared(db, ruc);
     test::addSent(db, u"10000000002"_s, u"1"_s);
