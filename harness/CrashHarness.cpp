@@ -23,6 +23,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// An aimed kill comes at most this long after a write started: a save of thousands of rows takes longer.
+constexpr unsigned kAimMs = 250;
+
 QStringList rucs(int n) {
     QStringList out;
     for (int i = 1; i <= n; ++i)
@@ -87,7 +90,8 @@ int crashChild(const Options& o) {
         const QString ruc = taxpayers[static_cast<int>(random() % taxpayers.size())];
         const Op op = ops[random() % std::size(ops)];
         say(u"+ "_s + opName(op) + u' ' + ruc);
-        const OpResult r = runOp(core, ruc, op, work.path());
+        const OpResult r =
+            runOp(core, ruc, op, work.path(), [&] { say(u"* escribiendo "_s + opName(op) + u' ' + ruc); });
         say(u"= "_s + opName(op) + u' ' + ruc + (r.done ? u" hecho"_s : u" rechazado"_s));
         if (!r.done && op != Op::Send && op != Op::Delete)
             std::fprintf(stderr, "%s %s: %s\n", qPrintable(opName(op)), qPrintable(ruc),
@@ -134,8 +138,14 @@ int crashHarness(const Options& o) {
             done += line.startsWith(u"= "_s) && line.endsWith(u" hecho"_s);
             refused += line.startsWith(u"= "_s) && line.endsWith(u" rechazado"_s);
         }
+        // Where the kill came: preparing an operation, writing it, or between two.
         const QString last = lines.isEmpty() ? QString() : lines.last();
-        killedDuring[last.startsWith(u"+ "_s) ? last.section(u' ', 1, 1) : u"entre operaciones"_s] += 1;
+        if (last.startsWith(u"* "_s))
+            killedDuring[u"escritura de "_s + last.section(u' ', 2, 2)] += 1;
+        else if (last.startsWith(u"+ "_s))
+            killedDuring[u"preparación de "_s + last.section(u' ', 1, 1)] += 1;
+        else
+            killedDuring[u"entre operaciones"_s] += 1;
         const QString err = QString::fromUtf8(child->readAllStandardError()).trimmed();
         if (!err.isEmpty())
             std::fprintf(stderr, "%s\n", err.toUtf8().constData());

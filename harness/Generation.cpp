@@ -89,7 +89,8 @@ bool writePayments(FormSession& form, int g, bool* imported, QString* why) {
 }
 
 // Save and Import: the next generation written over the stored one in one save.
-OpResult writeGeneration(CoreSession& core, const QString& ruc, bool importing, const QString& workDir) {
+OpResult writeGeneration(CoreSession& core, const QString& ruc, bool importing, const QString& workDir,
+                         const std::function<void()>& beforeWrite) {
     OpResult result;
     const int stored = storedGeneration(core, ruc);
     if (stored < 0) {
@@ -129,6 +130,8 @@ OpResult writeGeneration(CoreSession& core, const QString& ruc, bool importing, 
     const QString debt = form.declaration().text(146).trimmed();
     ok = ok && set(form, 180, debt.isEmpty() ? u"0"_s : debt, &why);
     core.sink.clear();  // what the edits said; the save's own message is what counts
+    if (ok && beforeWrite)
+        beforeWrite();
     result.done = ok && form.save();
     result.messages = why.isEmpty() ? core.takeMessages() : why + u'\n' + core.takeMessages();
     return result;
@@ -189,14 +192,20 @@ QString writeGenerationPackage(const QString& folder, const QString& ruc, int g)
     return test::writeZip(path, test::recordMembers(base, {{u"01"_s, payments}})) ? path : QString();
 }
 
-OpResult runOp(CoreSession& core, const QString& ruc, Op op, const QString& workDir) {
+OpResult runOp(CoreSession& core, const QString& ruc, Op op, const QString& workDir,
+               const std::function<void()>& beforeWrite) {
+    const auto writing = [&beforeWrite] {
+        if (beforeWrite)
+            beforeWrite();
+        return true;
+    };
     switch (op) {
         case Op::Save:
         case Op::Import:
-            return writeGeneration(core, ruc, op == Op::Import, workDir);
+            return writeGeneration(core, ruc, op == Op::Import, workDir, beforeWrite);
         case Op::Send: {
             OpResult r;
-            r.done = sendByRuc(core.session, ruc);
+            r.done = writing() && sendByRuc(core.session, ruc);
             r.messages = core.takeMessages();
             return r;
         }
@@ -204,7 +213,8 @@ OpResult runOp(CoreSession& core, const QString& ruc, Op op, const QString& work
             OpResult r;
             DeclarationKey key;
             key.ruc = ruc;
-            r.done = declarationExists(core.session.db(), key) && deleteDeclaration(core.session, key);
+            r.done = declarationExists(core.session.db(), key) && writing() &&
+                     deleteDeclaration(core.session, key);
             r.messages = core.takeMessages();
             return r;
         }

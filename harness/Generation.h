@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace zem::harness {
 
@@ -42,8 +43,10 @@ struct OpResult {
 // Runs the operation on the taxpayer's declaration through the module's core, as a user would through the
 // declaration window, its registers, the import and the lists: Save and Import open the declaration (a new
 // one when it does not exist) and write the generation after the stored one, Import first loading a package
-// of that generation built in workDir; Send sends it; Delete deletes it.
-OpResult runOp(CoreSession& core, const QString& ruc, Op op, const QString& workDir);
+// of that generation built in workDir; Send sends it; Delete deletes it. beforeWrite, when given, is called
+// just before the operation's write to the database starts.
+OpResult runOp(CoreSession& core, const QString& ruc, Op op, const QString& workDir,
+               const std::function<void()>& beforeWrite = {});
 
 // The generation of the stored declaration in preparation; 0 when there is none, -1 when it cannot be read.
 int storedGeneration(CoreSession& core, const QString& ruc);
