@@ -189,6 +189,9 @@ int concurrencyHarness(const Options& o) {
         return 2;
     }
     for (const QString& ruc : rucs) {
+        // A declaration of an earlier run on the same installation goes first: its payments would be taken
+        // for this run's.
+        inst.run({u"delete"_s, ruc});
         const Outcome r =
             inst.run(QStringList{u"save"_s, ruc} + kIdentification + QStringList{u"140=1"_s, u"180=0"_s});
         if (r.crashed || r.code == 2) {

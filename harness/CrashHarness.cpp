@@ -2,14 +2,17 @@
 // random moments; after each kill the database must pass its own check and every declaration must be wholly
 // of one generation.
 #include <signal.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QThread>
+#include <chrono>
 #include <cstdio>
 #include <random>
+#include <thread>
 
 #include "CoreSession.h"
 #include "Generation.h"
@@ -23,8 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// An aimed kill comes at most this long after a write started: a save of thousands of rows takes longer.
-constexpr unsigned kAimMs = 250;
+// An aimed kill comes at most this long after a write started: about what a save of thousands of rows takes.
+constexpr int kAimMs = 250;
 
 QStringList rucs(int n) {
     QStringList out;
@@ -86,12 +89,24 @@ int crashChild(const Options& o) {
     // Saves and imports most, as users do; a sending only goes through for a consistent declaration.
     const Op ops[] = {Op::Save, Op::Save, Op::Save, Op::Import, Op::Import, Op::Send, Op::Send, Op::Delete};
     say(u"listo"_s);
+    bool armed = false;
     for (;;) {
         const QString ruc = taxpayers[static_cast<int>(random() % taxpayers.size())];
         const Op op = ops[random() % std::size(ops)];
         say(u"+ "_s + opName(op) + u' ' + ruc);
-        const OpResult r =
-            runOp(core, ruc, op, work.path(), [&] { say(u"* escribiendo "_s + opName(op) + u' ' + ruc); });
+        const OpResult r = runOp(core, ruc, op, work.path(), [&] {
+            say(u"* escribiendo "_s + opName(op) + u' ' + ruc);
+            // An aimed child kills itself within a moment of its first write starting, wherever the write
+            // then is: a parent reading the pipe of a busy machine comes too late.
+            if (o.aimMs > 0 && !armed) {
+                armed = true;
+                const auto delay = std::chrono::milliseconds(random() % static_cast<unsigned>(o.aimMs));
+                std::thread([delay] {
+                    std::this_thread::sleep_for(delay);
+                    ::kill(::getpid(), SIGKILL);
+                }).detach();
+            }
+        });
         say(u"= "_s + opName(op) + u' ' + ruc + (r.done ? u" hecho"_s : u" rechazado"_s));
         if (!r.done && op != Op::Send && op != Op::Delete)
             std::fprintf(stderr, "%s %s: %s\n", qPrintable(opName(op)), qPrintable(ruc),
@@ -114,19 +129,26 @@ int crashHarness(const Options& o) {
     int kills = 0, violations = 0, done = 0, refused = 0, exits = 0;
     QMap<QString, int> killedDuring;
     for (int run = 0; run < o.runs; ++run) {
+        // Every other kill is aimed at a write: it comes within a moment of one starting.
+        const bool aimed = run % 2 == 1;
         const std::unique_ptr<QProcess> child =
             inst.start({u"child"_s, u"--seed"_s, QString::number(o.seed * 7919u + run), u"--declarations"_s,
-                        QString::number(o.declarations)},
+                        QString::number(o.declarations), u"--aim"_s, QString::number(aimed ? kAimMs : 0)},
                        harnessProgram());
         QByteArray out;
         while (!out.contains("listo") && child->state() != QProcess::NotRunning &&
                child->waitForReadyRead(30000))
             out += child->readAllStandardOutput();
-        const int delay = static_cast<int>(random() % static_cast<unsigned>(o.maxDelayMs));
+        // An aimed child kills itself (see crashChild); the others are killed from here.
+        const int delay = aimed ? 60000 : static_cast<int>(random() % static_cast<unsigned>(o.maxDelayMs));
         if (child->waitForFinished(delay)) {
-            ++exits;  // it ended by itself: that is a fault of the child
-            std::fprintf(stderr, "El proceso terminó sin ser detenido: %s\n",
-                         child->readAllStandardError().constData());
+            if (aimed && child->exitStatus() == QProcess::CrashExit && child->exitCode() == SIGKILL) {
+                ++kills;
+            } else {
+                ++exits;  // it ended by itself: that is a fault of the child
+                std::fprintf(stderr, "El proceso terminó sin ser detenido: %s\n",
+                             child->readAllStandardError().constData());
+            }
         } else {
             ::kill(static_cast<pid_t>(child->processId()), SIGKILL);
             child->waitForFinished();

@@ -140,7 +140,8 @@ OpResult writeGeneration(CoreSession& core, const QString& ruc, bool importing, 
 }  // namespace
 
 const QList<TypedBox>& typedBoxes() {
-    static const QList<TypedBox> boxes = {{105, 100000}, {116, 50000}, {523, 1000}, {524, 2000}};
+    static const QList<TypedBox> boxes = {{105, 100000}, {110, 300},  {114, 50},  {116, 50000},
+                                          {128, 100},    {523, 1000}, {524, 2000}};
     return boxes;
 }
 

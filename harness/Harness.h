@@ -13,6 +13,7 @@ struct Options {
     unsigned seed = 1;  // of every random choice, so that a run can be repeated
     int declarations = 3;
     int maxDelayMs = 2500;  // the longest a child of the crash harness lives before it is killed
+    int aimMs = 0;          // a child of the crash harness kills itself within this of its first write
     QStringList rest;       // the words a child is started with
 };
 

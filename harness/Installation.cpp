@@ -68,24 +68,22 @@ bool Installation::prepare(const QStringList& rucs, QString* why) const {
     if (!QFileInfo::exists(home_ + u"/config/zem/QW000.INI"_s) && failed(run({u"init"_s})))
         return false;
     // A user or taxpayer registered by an earlier run is refused as already there; what matters is that
-    // it exists afterwards, which the list of taxpayers the tool accepts tells.
+    // the tool takes the taxpayer afterwards (without a declaration it then only says there is none).
     run({u"user"_s, u"add"_s, QString::fromUtf16(kUser), u"--tipo"_s, u"0"_s});
     for (const QString& ruc : rucs) {
         run({u"taxpayer"_s, u"add"_s, ruc, u"--paterno"_s, u"PRUEBA"_s, u"--materno"_s, u"CARGA"_s,
              u"--nombres"_s, u"CONTRIBUYENTE "_s + ruc.right(3)});
         const Outcome listed = run({u"annex"_s, u"list"_s, ruc});
-        if (listed.crashed || listed.code == 2) {
-            if (listed.err.contains(u"no está registrado"_s) || listed.crashed) {
-                *why = listed.err.trimmed();
-                return false;
-            }
+        if (listed.crashed || listed.err.contains(u"no está registrado"_s)) {
+            *why = listed.err.trimmed();
+            return false;
         }
     }
     return true;
 }
 
 QString harnessRuc(int n) {
-    // Persons' RUCs start with 10; the ten digits that follow carry n, then the check digit.
+    // Persons' RUCs start with 10; the eight digits that follow carry n, then comes the check digit.
     const QString body = u"10"_s + QString::number(40000000 + n).rightJustified(8, u'0');
     static constexpr int kWeights[] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
     int sum = 0;

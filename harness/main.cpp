@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool valued = a == u"--home" || a == u"--runs" || a == u"--seconds" || a == u"--seed" ||
-                            a == u"--declarations" || a == u"--max-delay";
+                            a == u"--declarations" || a == u"--max-delay" || a == u"--aim";
         if (!valued) {
             words << a;
             continue;
@@ -64,9 +64,11 @@ int main(int argc, char** argv) {
             o.seed = v.toUInt(&ok);
         else if (a == u"--declarations")
             o.declarations = v.toInt(&ok);
+        else if (a == u"--aim")
+            o.aimMs = v.toInt(&ok);
         else
             o.maxDelayMs = v.toInt(&ok);
-        if (!ok || (a != u"--home" && a != u"--seed" && v.toInt() <= 0))
+        if (!ok || (a != u"--home" && a != u"--seed" && a != u"--aim" && v.toInt() <= 0))
             return usage();
     }
     const QString command = words.value(0);
