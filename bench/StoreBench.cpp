@@ -28,7 +28,7 @@ const QString kRuc = u"10123456789"_s;
 
 class Consistent : public DeclarationChecks {
 public:
-    bool ValIdent(const QString&) override { return true; }
+    bool ValIdent(const QString&, IdentScope) override { return true; }
     bool ValidaTodo(const QString&) override { return true; }
 };
 

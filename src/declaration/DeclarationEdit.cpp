@@ -51,8 +51,10 @@ void EditRecorder::end() {
             edit->tables.append({before, std::move(after)});
     }
     tablesBefore_.clear();
-    if (!edit->isEmpty())
+    if (!edit->isEmpty()) {
+        ++announced_;
         Q_EMIT recorded(edit);
+    }
 }
 
 void EditRecorder::rollback() {

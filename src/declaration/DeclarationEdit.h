@@ -50,6 +50,9 @@ public:
     void setEnabled(bool on) { enabled_ = on; }
     bool isEnabled() const { return enabled_; }
     bool isRecording() const { return depth_ > 0; }
+    // How many edits have been announced so far: a caller that compares it before and after its scope knows
+    // whether the scope changed anything.
+    int announced() const { return announced_; }
 
     // Opens a scope for the edit `description` that may change the rows of `tables`. A nested scope joins
     // the open edit (its tables are added).
@@ -87,6 +90,7 @@ private:
     Db* db_;
     bool enabled_ = true;
     int depth_ = 0;
+    int announced_ = 0;
     QString description_;
     DeclarationState before_;
     QList<TableRows> tablesBefore_;

@@ -1,6 +1,7 @@
 #include "declaration/EditScopes.h"
 
 #include "declaration/AnnexGrids.h"
+#include "startup/Schema.h"
 
 namespace zem::edits {
 
@@ -66,11 +67,18 @@ QStringList gridTables(AnnexGridKind kind) {
 }
 
 QStringList feederTables() {
-    // The exempt and non-taxable income assistants open the legal-norms register for their last lines, so
-    // an assistant may change a register too.
-    return {u"TMP_F0478ITF"_s,    u"TMP_F0478RET"_s,   u"TMP_F0480DETRTA"_s, u"TMP_F0480FEXT"_s,
-            u"TMP_F0480NORMAS"_s, u"TMP_F0480PAGOS"_s, u"TMP_F0482RETCAB"_s, u"TMP_F0480RETDET"_s,
-            u"TMP_F0480PAGCTA"_s, u"TMP_F0482CORREL"_s};
+    // Every working table of the declaration, as the store keeps them, and the import marker: a register
+    // reaches further than its own table (a payer's lines, the numbering of payers without a document), the
+    // exempt and non-taxable income assistants open the legal-norms register, and the import fills them all.
+    // Watching every one means no window can change a row that an undo would not put back.
+    static const QStringList tables = [] {
+        QStringList all;
+        for (const AnnexTable& t : annexTables())
+            all << t.working;
+        all << u"tmp_f0480importa"_s;
+        return all;
+    }();
+    return tables;
 }
 
 int groupOfBox(int box) {

@@ -22,13 +22,15 @@ QStringList answerTables(OptionGroup group);
 // The grid's register: "dividendos", "condóminos" ...
 QString gridText(AnnexGridKind kind);
 QStringList gridTables(AnnexGridKind kind);
-// Every working table a register or an assistant opened from a box may change.
+// Every working table a window opened from the declaration (an assistant, a register, the import) may
+// change: all the working tables of the declaration.
 QStringList feederTables();
 // The option group whose answer the box stores, or -1.
 int groupOfBox(int box);
 
 inline constexpr char16_t kPayment[] = u"forma de pago";
 inline constexpr char16_t kRecovered[] = u"cambios recuperados";
+inline constexpr char16_t kImport[] = u"archivo personalizado";
 
 }  // namespace edits
 }  // namespace zem

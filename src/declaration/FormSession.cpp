@@ -284,9 +284,9 @@ bool FormSession::leaveIdentification() {
     return true;
 }
 
-bool FormSession::save() {
+bool FormSession::save(IdentScope scope) {
     const bool wasNew = isNew() && !isSent();
-    if (!store_->GrabarForm(*validation_))
+    if (!store_->GrabarForm(*validation_, scope))
         return false;
     if (wasNew) {
         // The declaration exists now: its taxpayer is shown rather than chosen.
@@ -307,14 +307,9 @@ bool FormSession::validate() {
 bool FormSession::personalisedFile(const std::function<void()>& startImport) {
     if (!validation_->ValIdent2(u"1"_s))
         return false;
-    if (!save()) {
-        // Only the import itself was missing: that is what the import is for.
-        const bool importMissing = store_->lastFailure() == DeclarationStore::Failure::Identification &&
-                                   validation_->failedField() == IdentField::PersonalisedFile &&
-                                   declaration_.option(OptionGroup::optSom) == u"1"_s;
-        if (!importMissing)
-            return false;
-    }
+    // The file is not imported yet: that is what the import is for.
+    if (!save(IdentScope::BeforeImport))
+        return false;
     if (startImport)
         startImport();
     return true;
@@ -354,8 +349,17 @@ bool FormSession::closeRequested() {
     }
 }
 
-void FormSession::feederClosed() {
-    declaration_.setModified(true);
+bool FormSession::runFeeder(const QString& description, const std::function<void()>& window) {
+    const int before = edits_->announced();
+    {
+        const EditRecorder::Scope edit(*edits_, description, edits::feederTables());
+        if (window)
+            window();
+    }
+    const bool changed = edits_->announced() != before;
+    if (changed)
+        declaration_.setModified(true);
+    return changed;
 }
 
 void FormSession::gridEntryClosed(AnnexGridKind kind) {

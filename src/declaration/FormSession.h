@@ -95,20 +95,24 @@ public:
     // keeps the user there (validation().failedField() says where). On success the taxpayer is locked.
     bool leaveIdentification();
 
-    // "&Grabar". A new declaration becomes an existing one once it has been saved.
-    bool save();
+    // "&Grabar". A new declaration becomes an existing one once it has been saved. `scope` says how far the
+    // identification checks go (the save before an import does not ask for the import).
+    bool save(IdentScope scope = IdentScope::Complete);
     // "V&alidar": the collecting validation, whose findings the report viewer shows.
     bool validate();
-    // "Archivo personalizado": the new declaration must not exist yet; it is saved, then the import starts
-    // (startImport) when the save went through or only the import itself was missing.
+    // "Archivo personalizado": the new declaration must not exist yet; it is saved with every check but the
+    // one asking for the import, then the import starts (startImport) when the save went through.
     bool personalisedFile(const std::function<void()>& startImport);
 
     // The questions asked before the window closes; true when it may close. A changed order number is
     // verified and saved on Yes; a modified declaration is saved on Yes, kept open on Cancel.
     bool closeRequested();
 
-    // A feeder or entry window was closed: whatever it changed must be saved before the window closes.
-    void feederClosed();
+    // Runs a window that feeds the declaration (the assistant or the register of a box, the import) as one
+    // edit named `description` over every working table. True when it changed a value or a row: the
+    // declaration is then modified. A window closed with nothing changed ("&Cancelar") leaves the declaration
+    // as it was, unmodified if it was.
+    bool runFeeder(const QString& description, const std::function<void()>& window);
     // An entry window of a grid was closed: the grid is read again, and a change counts as a modification.
     void gridEntryClosed(AnnexGridKind kind);
 

@@ -3,12 +3,12 @@
 #include <QMap>
 #include <QString>
 
+#include "declaration/Checks.h"
 #include "declaration/DeclarationKey.h"
 
 namespace zem {
 
 class Declaration;
-class DeclarationChecks;
 struct Session;
 
 // Copies one declaration between the declaration model and the database: the header (CAB, or HCAB for a sent
@@ -58,8 +58,8 @@ public:
     // in one transaction the header with estado 0 or 9, every box row, ComparaMontos, the annex registers in
     // their fixed order, the co-owners' boxes and the import marker; then the message of the outcome, and the
     // declaration counts as existing (entry mode 2). For a sent declaration only the order number after its
-    // verification.
-    bool GrabarForm(DeclarationChecks& checks);
+    // verification. `scope` says how far ValIdent goes (the save before an import skips the import's check).
+    bool GrabarForm(DeclarationChecks& checks, IdentScope scope = IdentScope::Complete);
 
     // Why the last startNew/open/GrabarForm failed.
     Failure lastFailure() const { return failure_; }

@@ -39,11 +39,11 @@ const QList<int>& DeclarationStore::comparedBoxes() {
     return boxes;
 }
 
-bool DeclarationStore::GrabarForm(DeclarationChecks& checks) {
+bool DeclarationStore::GrabarForm(DeclarationChecks& checks, IdentScope scope) {
     failure_ = Failure::None;
     if (declaration_.isSent())
         return saveOrderNumber();
-    if (!checks.ValIdent(u"1"_s)) {
+    if (!checks.ValIdent(u"1"_s, scope)) {
         failure_ = Failure::Identification;
         return false;
     }

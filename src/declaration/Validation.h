@@ -36,7 +36,7 @@ public:
     Validation(Session& session, Declaration& declaration, Rules& rules);
 
     // The identification checks; each failure is shown at once (critical icon) and the checks stop there.
-    bool ValIdent(const QString& mode) override;
+    bool ValIdent(const QString& mode, IdentScope scope = IdentScope::Complete) override;
     // Only the first identification check (a new declaration must not exist yet), before an import.
     bool ValIdent2(const QString& mode);
     bool ValidaTodo(const QString& mode) override;

@@ -36,7 +36,7 @@ bool Validation::ValIdent2(const QString& mode) {
     return true;
 }
 
-bool Validation::ValIdent(const QString& mode) {
+bool Validation::ValIdent(const QString& mode, IdentScope scope) {
     if (!ValIdent2(mode))
         return false;
     if (d_.ruc().trimmed().isEmpty())
@@ -61,7 +61,7 @@ bool Validation::ValIdent(const QString& mode) {
         return failIdent(u"Identificación-Datos Generales : El celular debe ser de 8 o 7 dígitos"_s,
                          IdentField::Telephone);
 
-    if (d_.option(OptionGroup::optSom) == u"1"_s) {
+    if (d_.option(OptionGroup::optSom) == u"1"_s && scope == IdentScope::Complete) {
         const QVariant imported = session_.db().scalar(
             u"SELECT count(*) FROM tmp_f0480importa "
             "WHERE tip_doc_d = 6 AND doc_id_d = ? AND periodo = ? AND formulario = ?"_s,

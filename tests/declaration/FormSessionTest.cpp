@@ -142,6 +142,29 @@ TEST_F(FormSessionTest, ClosingAsksBeforeLosingChangesAndKeepsTheWindowOnCancel)
     EXPECT_EQ(form.declaration().text(118), u"700"_s);
 }
 
+TEST_F(FormSessionTest, PersonalisedFileOpensTheImportWithoutAskingForItButKeepsEveryOtherCheck) {
+    FormSession form(env.session);
+    startIdentified(form);
+    form.declaration().setOption(OptionGroup::optSom, u"1"_s);
+    int imports = 0;
+    const auto startImport = [&imports] { ++imports; };
+    EXPECT_FALSE(form.save());  // "&Grabar" still wants the file imported
+    EXPECT_TRUE(
+        env.sink.contains(u"Si indicó que utilizará la información proporcionada por KELOR debe importar "
+                          "el archivo personalizado"_s));
+
+    env.sink.clear();
+    form.declaration().setText(28, u"123"_s);
+    EXPECT_FALSE(form.personalisedFile(startImport));
+    EXPECT_EQ(env.sink.texts(), QStringList{u"Ingrese correctamente el teléfono"_s});
+    form.declaration().setText(28, QString());
+    env.sink.clear();
+    EXPECT_TRUE(form.personalisedFile(startImport));
+    EXPECT_EQ(imports, 1);
+    EXPECT_EQ(env.sink.messages().size(), 1);  // the save's own message
+    EXPECT_EQ(count(u"cab"_s), 1);
+}
+
 TEST_F(FormSessionTest, SentDeclarationIsLockedAndItsOrderNumberIsCheckedBeforeClosing) {
     {
         FormSession form(env.session);

@@ -24,7 +24,7 @@ class FakeChecks : public DeclarationChecks {
 public:
     bool ident = true;
     bool consistent = true;
-    bool ValIdent(const QString&) override { return ident; }
+    bool ValIdent(const QString&, IdentScope) override { return ident; }
     bool ValidaTodo(const QString&) override { return consistent; }
 };
 

@@ -114,10 +114,7 @@ TEST_F(UndoTest, AnAnswerTakenBackRestoresWhatItEmptiedAndDeleted) {
     BoxAssistant exempt(AssistantKind::Exoneradas, form.rules(), env.sink);
     exempt.setLine(0, u"1000"_s);
     exempt.setLine(4, u"250"_s);
-    {
-        const EditRecorder::Scope accept(form.edits(), edits::boxText(200), edits::feederTables());
-        ASSERT_TRUE(exempt.accept());
-    }
+    EXPECT_TRUE(form.runFeeder(edits::boxText(200), [&] { ASSERT_TRUE(exempt.accept()); }));
     EXPECT_EQ(stack.undoText(), u"casilla 200"_s);
     EXPECT_EQ(d.text(200), u"1,250"_s);
 
@@ -160,9 +157,8 @@ TEST_F(UndoTest, AnAnswerTakenBackRestoresWhatItEmptiedAndDeleted) {
 }
 
 TEST_F(UndoTest, ARegisterRowAddedThenTakenBackIsGoneAndItsBoxFollows) {
-    {
-        // The window records everything done in a register between opening and leaving it.
-        const EditRecorder::Scope edit(form.edits(), edits::boxText(133), edits::feederTables());
+    // The window records everything done in a register between opening and leaving it.
+    form.runFeeder(edits::boxText(133), [&] {
         auto r = openRegister(env.session, form.editor(), 133);
         ASSERT_TRUE(r);
         auto e = r->newEntry();
@@ -174,7 +170,7 @@ TEST_F(UndoTest, ARegisterRowAddedThenTakenBackIsGoneAndItsBoxFollows) {
             ASSERT_TRUE(e->setValue(column, text));
         ASSERT_TRUE(e->accept());
         ASSERT_TRUE(r->leave());
-    }
+    });
     EXPECT_EQ(d.text(133), u"(1,235)"_s);
     EXPECT_FALSE(d.text(501).isEmpty());
     EXPECT_EQ(stack.undoText(), u"casilla 133"_s);

@@ -29,16 +29,16 @@ void Frm0478::openFeeder(int box) {
         return;
     }
     finishTyping();
-    // Everything done in the assistant or the register, its rows included, is one edit of the box.
-    const EditRecorder::Scope edit(form_.edits(), edits::boxText(box), edits::feederTables());
+    // Everything done in the assistant or the register, its rows included, is one edit of the box; leaving
+    // it with nothing changed leaves the declaration unmodified.
     const FeederContext context{this, session_, form_.declaration(), form_.rules(), &form_.editor()};
-    if (!feeders_.openBox(context, box)) {
+    bool opened = true;
+    form_.runFeeder(edits::boxText(box), [&] { opened = feeders_.openBox(context, box); });
+    if (!opened) {
         session_.sink.info(
             u"El detalle de la casilla "_s + boxCode(box) + u" aún no puede registrarse en esta versión."_s,
             form_.caption());
-        return;
     }
-    form_.feederClosed();
 }
 
 void Frm0478::refreshGrid(AnnexGridKind kind) {
@@ -107,15 +107,23 @@ void Frm0478::general(int index) {
             form_.personalisedFile([this] {
                 const FeederContext context{this, session_, form_.declaration(), form_.rules(),
                                             &form_.editor()};
-                if (feeders_.openImport(context)) {
-                    form_.feederClosed();
-                    form_.grids().refreshAll();
-                    // The import is no edit of the user's: what came before it cannot be taken back.
-                    undo_->clear();
-                } else {
+                bool opened = true;
+                const bool changed = form_.runFeeder(QString::fromUtf16(edits::kImport),
+                                                     [&] { opened = feeders_.openImport(context); });
+                if (!opened) {
                     session_.sink.info(
                         u"La importación del archivo personalizado aún no está disponible en esta versión."_s,
                         form_.caption());
+                    return;
+                }
+                form_.grids().refreshAll();
+                if (changed) {
+                    // The import is no edit of the user's: what came before it cannot be taken back. Emptying
+                    // the stack makes it clean, yet what was imported is not saved: no state of the stack
+                    // is the saved one until the next save.
+                    undo_->clear();
+                    undo_->resetClean();
+                    form_.declaration().setModified(true);
                 }
             });
             break;
