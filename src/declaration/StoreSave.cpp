@@ -67,9 +67,9 @@ bool DeclarationStore::GrabarForm(DeclarationChecks& checks, IdentScope scope) {
         return false;
     }
     version_ = version_ == kNoVersion ? 1 : version_ + 1;
+    // A clean save is a confirmation; one with inconsistencies warns that it cannot be sent as it is.
     if (consistent) {
-        session_.sink.warning(u"Toda la información del formulario fue grabada satisfactoriamente."_s,
-                              caption_);
+        session_.sink.info(u"Toda la información del formulario fue grabada satisfactoriamente."_s, caption_);
     } else {
         session_.sink.warning(
             u"La información del formulario fue grabada con inconsistencias.\n"

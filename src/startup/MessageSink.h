@@ -31,10 +31,10 @@ public:
 
     // Critical icon, OK button.
     void error(const QString& text, const QString& title, const QString& detail = {});
-    // Information icon, OK button: confirmations, such as a register's or the launcher's successful save,
-    // and the database error reporter.
+    // Information icon, OK button: confirmations, such as a successful save (of the declaration, a register
+    // or the launcher's forms), and the database error reporter.
     void info(const QString& text, const QString& title, const QString& detail = {});
-    // Exclamation icon, OK button: the declaration's own results, its save and its validation.
+    // Exclamation icon, OK button: the declaration's own results, a save with inconsistencies, the checks.
     void warning(const QString& text, const QString& title);
     MsgAnswer ask(const QString& text, const QString& title, MsgButtons buttons, MsgAnswer defaultAnswer,
                   MsgIcon icon = MsgIcon::Question);

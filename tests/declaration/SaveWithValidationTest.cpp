@@ -51,6 +51,7 @@ TEST(SaveWithValidation, InconsistentThenCorrectedInTheSameWindow) {
     EXPECT_EQ(env.sink.messages().last().text,
               u"La información del formulario fue grabada con inconsistencias.\n"
               "En estas condiciones no podrá ser enviado a KELOR."_s);
+    EXPECT_EQ(env.sink.messages().last().icon, MsgIcon::Exclamation);
 
     d.setText(25, u"01"_s);
     env.sink.clear();
@@ -58,4 +59,6 @@ TEST(SaveWithValidation, InconsistentThenCorrectedInTheSameWindow) {
     EXPECT_EQ(estado(), u"0"_s);
     EXPECT_EQ(env.sink.messages().last().text,
               u"Toda la información del formulario fue grabada satisfactoriamente."_s);
+    // A clean save is a confirmation.
+    EXPECT_EQ(env.sink.messages().last().icon, MsgIcon::Information);
 }
