@@ -35,7 +35,7 @@ bool Validation::checkIncome(Findings& f) {
     using namespace hint;
     if (d_.option(OptionGroup::optInmueble).isEmpty() &&
         f.fail(u"Señale si ha pagado usted alquiler por algún bien mueble o inmueble durante el ejercicio"_s,
-               kCoOwnership))
+               kRentPaid))
         return false;
     if ((filled(107) || filled(108)) && !filled(25) &&
         f.fail(u"Ingrese la ocupación del declarante "_s, kIdentification))

@@ -42,8 +42,11 @@ inline const QString kSpouse = QStringLiteral(
     " ( casilla ubicada en el rubro Información Complementaria  - Datos del Representante legal / "
     "Cónyuge...)");
 inline const QString kOtherIncome = QStringLiteral(" (Información complementaria - Otros ingresos) ");
-inline const QString kCoOwnership = QStringLiteral(
-    " ( casilla ubicada en el rubro Información Complementaria  - Alquileres Pagados/Condóminos)");
+// The rent-paid question sits on its own page, the co-ownership question above the list of co-owners.
+inline const QString kRentPaid =
+    QStringLiteral(" ( dato ubicado en el rubro Información Complementaria  - Alquileres Pagados)");
+inline const QString kCoOwnership =
+    QStringLiteral(" ( dato ubicado en el rubro Información Adicional  - Condóminos)");
 inline const QString kRentalsPaid = QStringLiteral(
     " (casilla ubicada en el rubro Información Complementaria  - Detalle de alquileres pagados..)");
 inline const QString kIncome =

@@ -203,8 +203,7 @@ TEST_F(ValidationTest, RegistersAndSectionsNeedTheirData) {
     const QString rentals =
         u" (casilla ubicada en el rubro Información Complementaria  - Detalle de alquileres pagados..)"_s;
     const QStringList expected = {
-        u"Debe indicar los condóminos ( casilla ubicada en el rubro Información Complementaria  - Alquileres "
-        "Pagados/Condóminos)"_s,
+        u"Debe indicar los condóminos ( dato ubicado en el rubro Información Adicional  - Condóminos)"_s,
         u"El número de RUC de la casilla 208  no es válido"_s + rentals,
         u"El Monto anual del alquiler de la casilla 212 debe ser mayor a cero"_s + rentals,
         u"Ingrese el tipo de documento casilla 205"_s + rentals,

@@ -15,6 +15,7 @@
 
 #include "data/SeedCatalogue.h"
 #include "data/ui/AmountField.h"
+#include "declaration/ValidationFindings.h"
 #include "declaration/ui/AnnexGridPanel.h"
 #include "declaration/ui/Assistants.h"
 #include "declaration/ui/BoxAssistantDialog.h"
@@ -302,49 +303,43 @@ TEST(Frm0478, ThePaymentAmountIsShownAsBox180WhetherReadBackOrComputed) {
     EXPECT_TRUE(amount->text().isEmpty());
 }
 
-TEST(Frm0478, AnAssistantCancelledLeavesNothingToSaveAndThePersonalisedFileOpensItsWindowAtOnce) {
+TEST(Frm0478, AnAssistantCancelledLeavesNothingToSaveAndThePersonalisedFileOpensItsImportAtOnce) {
     Fixture f;
     registerAssistants(f.feeders);
     int imports = 0;
     f.feeders.setImportOpener([&imports](const FeederContext&) { ++imports; });
     auto w = f.window();
-    const Declaration& d = w->form().declaration();
     identify(*w);
     click(*w, u"optExonera0"_s);
-    click(*w, u"Cmdgeneral0"_s);
-    ASSERT_EQ(f.env.db().scalar(u"SELECT count(*) FROM cab"_s).toInt(), 1);
-    ASSERT_FALSE(d.isModified());
-
-    // Lines typed in the assistant of box 200 and cancelled: nothing changed, so leaving asks nothing.
-    test::whenShown<BoxAssistantDialog>([](BoxAssistantDialog& assistant) {
-        QTest::keyClicks(child<AmountField>(assistant, u"TxtMonto0"_s), u"99"_s);
-        click(assistant, u"cmdCancelar"_s);
-    });
-    QTest::keyClick(reveal(w->TxtValor(200)), Qt::Key_Return);
-    EXPECT_TRUE(shown(*w, 200).isEmpty());
-    EXPECT_FALSE(d.isModified());
-
-    // Accepted, it is a change.
-    test::whenShown<BoxAssistantDialog>([](BoxAssistantDialog& assistant) {
-        QTest::keyClicks(child<AmountField>(assistant, u"TxtMonto0"_s), u"99"_s);
-        click(assistant, u"CmdGrabar"_s);
-    });
-    QTest::keyClick(reveal(w->TxtValor(200)), Qt::Key_Return);
-    EXPECT_EQ(shown(*w, 200), u"99"_s);
-    EXPECT_TRUE(d.isModified());
-
-    // The personalised file is to be used: its button saves and opens the import, without first telling
-    // the user to import it.
     click(*w, u"optSom0"_s);
+    // The button saves and opens the import, without first telling the user to import the file.
     f.env.sink.clear();
     click(*w, u"Cmdgeneral3"_s);
     EXPECT_EQ(imports, 1);
     for (const Message& m : f.env.sink.messages())
         EXPECT_NE(m.icon, MsgIcon::Critical) << m.text.toStdString();
-    EXPECT_FALSE(d.isModified());
 
+    test::whenShown<BoxAssistantDialog>([](BoxAssistantDialog& assistant) {
+        QTest::keyClicks(child<AmountField>(assistant, u"TxtMonto0"_s), u"99"_s);
+        click(assistant, u"cmdCancelar"_s);
+    });
+    QTest::keyClick(reveal(w->TxtValor(200)), Qt::Key_Return);
     f.env.sink.clear();
     click(*w, u"Cmdgeneral2"_s);
     EXPECT_TRUE(f.env.sink.messages().isEmpty()) << f.env.sink.texts().join(u'\n').toStdString();
-    EXPECT_FALSE(w->isVisible());
+}
+
+TEST(Frm0478, TheHintsOfTheRentAndCoOwnershipQuestionsNameTheTabsWhereTheQuestionsAre) {
+    Fixture f;
+    auto w = f.window();
+    for (const auto& [control, text] :
+         {std::pair{u"optInmueble0"_s, hint::kRentPaid}, std::pair{u"optCondomino0"_s, hint::kCoOwnership}}) {
+        QStringList tabs;  // the tabs that hold the question, outermost first
+        for (QWidget* p = child<QWidget>(*w, control); p->parentWidget(); p = p->parentWidget()) {
+            if (auto* t = qobject_cast<QTabWidget*>(p->parentWidget()->parentWidget()))
+                tabs.prepend(t->tabText(t->indexOf(p)));
+        }
+        EXPECT_TRUE(text.contains(u"rubro "_s + tabs.join(u"  - "_s) + u')'))
+            << tabs.join(u'>').toStdString();
+    }
 }
