@@ -15,6 +15,7 @@
 #include "annexes/AnnexRegister.h"
 #include "data/Format.h"
 #include "data/ui/AmountField.h"
+#include "declaration/ui/ShownField.h"
 #include "startup/Session.h"
 
 namespace zem {
@@ -70,9 +71,7 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
         shown->setReadOnly(true);
         shown->setFocusPolicy(Qt::NoFocus);
         shown->setMinimumWidth(kFieldWidth);
-        QPalette palette = shown->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-        shown->setPalette(palette);
+        ui::paintComputed(shown);
         grid->addWidget(new QLabel(caption, frame), line, 0);
         grid->addWidget(shown, line, 1);
         ++line;

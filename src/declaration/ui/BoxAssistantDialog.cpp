@@ -9,6 +9,7 @@
 
 #include "data/ui/AmountField.h"
 #include "declaration/BoxAssistant.h"
+#include "declaration/ui/ShownField.h"
 #include "startup/MessageSink.h"
 
 namespace zem {
@@ -77,9 +78,7 @@ BoxAssistantDialog::BoxAssistantDialog(BoxAssistant& model, MessageSink& sink, Q
     totalLabel->setFont(bold);
     total_ = new QLineEdit(model.total(), this);
     total_->setObjectName(u"TxtTotal"_s);
-    total_->setReadOnly(true);
-    total_->setFocusPolicy(Qt::NoFocus);
-    total_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::makeShownOnly(total_);
     total_->setFixedWidth(kFieldWidth);
     totalRow->addWidget(totalLabel, 1, Qt::AlignRight);
     totalRow->addWidget(total_);

@@ -17,6 +17,7 @@
 #include "data/Catalogue.h"
 #include "data/ui/CatalogueCombo.h"
 #include "declaration/Declaration.h"
+#include "declaration/ui/ShownField.h"
 #include "startup/Session.h"
 
 namespace zem {
@@ -73,9 +74,7 @@ FormaDePagoZEM::FormaDePagoZEM(Session& session, QWidget* parent) : QWidget(pare
 
     amountField_ = new QLineEdit(this);
     amountField_->setObjectName(u"TxtMonto"_s);
-    amountField_->setReadOnly(true);
-    amountField_->setFocusPolicy(Qt::NoFocus);
-    amountField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::makeShownOnly(amountField_);
     grid->addWidget(new QLabel(u"Importe:"_s, this), 3, 0);
     grid->addWidget(amountField_, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);

@@ -17,6 +17,7 @@
 #include "declaration/ui/EditUndoStack.h"
 #include "declaration/ui/FormaDePagoZEM.h"
 #include "declaration/ui/OptionButtons.h"
+#include "declaration/ui/ShownField.h"
 #include "reports/ui/PrinterChoice.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
@@ -150,10 +151,7 @@ void Frm0478::showState(int box) {
     f->setEnabled(enabled);
     f->setReadOnly(locked);
     f->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
-    QPalette p = palette();
-    if (locked)
-        p.setColor(QPalette::Base, palette().color(QPalette::Window));
-    f->setPalette(p);
+    ui::paintComputed(f, locked);
 }
 
 void Frm0478::showTypeList(int typeBox) {

@@ -16,6 +16,7 @@
 #include "declaration/ui/Frm0478.h"
 #include "declaration/ui/OptionButtons.h"
 #include "declaration/ui/PageLayout.h"
+#include "declaration/ui/ShownField.h"
 #include "startup/Session.h"
 
 namespace zem {
@@ -193,9 +194,7 @@ QWidget* Frm0478::patrimonialPage() {
     total->addWidget(header(u"Total"_s, this));
     txtTotal_ = new QLineEdit(this);
     txtTotal_->setObjectName(u"TxtTotal"_s);
-    txtTotal_->setReadOnly(true);
-    txtTotal_->setFocusPolicy(Qt::NoFocus);
-    txtTotal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::makeShownOnly(txtTotal_);
     txtTotal_->setFixedWidth(130);
     txtTotal_->setText(form_.declaration().patrimonialTotal());
     total->addWidget(txtTotal_);
