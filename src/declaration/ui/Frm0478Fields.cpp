@@ -28,6 +28,10 @@ bool isNameBox(int box) {
     return (box >= 801 && box <= 825) || box == 890;
 }
 
+bool isDeclarantName(int box) {
+    return box >= 801 && box <= 803;
+}
+
 bool isFed(int box) {
     const BoxInfo* info = boxInfo(box);
     return info && (info->kind == BoxKind::Annex || info->kind == BoxKind::Assistant);
@@ -89,7 +93,8 @@ BoxTextField* Frm0478::makeTextField(int box) {
         // People's names hold letters only; the lessors, payers and Amazonía entities may be companies.
         const bool business = box >= 817 && box <= 825;
         filter = [business](int key) { return util::FiltraNombre(key, business); };
-        length = 30;
+        // The declarant's names come whole from the contributor register; the others are typed.
+        length = isDeclarantName(box) ? 32767 : 30;
     } else {
         filter = util::FiltraDocumento;
     }
@@ -101,6 +106,9 @@ BoxTextField* Frm0478::makeTextField(int box) {
     if (box == 236)
         f->setObjectName(u"txtRucConyugue"_s);
     f->setMinimumWidth(box == 140 ? 40 : (isNameBox(box) ? 220 : 130));
+    // A surname or given names of 32 capitals show whole.
+    if (isDeclarantName(box))
+        f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QString(32, u'M')) + 16);
     if (box == 140)
         f->setFixedWidth(kAmountWidth);
     f->setText(form_.declaration().text(box));
