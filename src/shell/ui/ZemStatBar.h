@@ -6,6 +6,8 @@ class QLabel;
 
 namespace zem {
 
+class ElidedPanel;
+
 // The family's status bar: five panels with the document number and the name of the chosen declarant, the
 // fiscal year, the form number and a numeric mode.
 struct DeclarationRow;
@@ -16,6 +18,7 @@ public:
     explicit ZemStatBar(QWidget* parent = nullptr);
 
     void setNumDoc(const QString& text);
+    // A name longer than its panel ends in an ellipsis; the whole name is then the panel's tooltip.
     void setNombre(const QString& text);
     void setAnio(const QString& text);
     void setFormulario(const QString& text);
@@ -31,11 +34,12 @@ public:
 
 private:
     QLabel* panel(int minimumWidth, int stretch);
+    void framePanel(QLabel* label, int minimumWidth, int stretch);
 
     QString numDoc_, nombre_, anio_, formulario_;
     int modo_ = 0;
     QLabel* numDocLabel_;
-    QLabel* nombreLabel_;
+    ElidedPanel* nombreLabel_;
     QLabel* anioLabel_;
     QLabel* formularioLabel_;
     QLabel* modoLabel_;
