@@ -1,5 +1,7 @@
 // The complementary and additional information of the declaration window: the declarant, the spouse, other
 // income, rentals paid, the fourth-category detail, Amazonía, the patrimonial lines and the grids.
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,6 +59,15 @@ QWidget* Frm0478::declarantPage() {
     addRow(grid, 235, u"TIPO DOCUMENTO"_s);
     addRow(grid, 236, u"NUMERO DE DOCUMENTO"_s);
     addRow(grid, 234, u"FECHA DE NACIMIENTO"_s);
+    // Names, document types and numbers and the date in one column, their box numbers one under another.
+    QList<QWidget*> column = {mkeFecNac_};
+    for (int box : {811, 812, 813, 301, 302, 814, 815, 890, 235, 236})
+        column << field(box);
+    int width = 0;
+    for (QWidget* w : std::as_const(column))
+        width = std::max(width, w->sizeHint().width());
+    for (QWidget* w : std::as_const(column))
+        w->setFixedWidth(width);
     layout->addStretch(1);
     return page;
 }
