@@ -200,7 +200,10 @@ QWidget* Frm0478::patrimonialPage() {
     for (int box = 847; box <= 853; ++box)
         addRow(grid, box);
     layout->addLayout(columns);
+    // The total stands under the boxes of the second column.
     auto* total = new QHBoxLayout;
+    total->setContentsMargins(
+        0, 0, grid->contentsMargins().right() + grid->parentWidget()->contentsMargins().right(), 0);
     total->addStretch(1);
     total->addWidget(header(u"Total"_s, this));
     txtTotal_ = new QLineEdit(this);
