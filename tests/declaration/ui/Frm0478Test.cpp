@@ -14,11 +14,8 @@
 #include <QTest>
 
 #include "data/SeedCatalogue.h"
-#include "data/ui/AmountField.h"
 #include "declaration/ValidationFindings.h"
 #include "declaration/ui/AnnexGridPanel.h"
-#include "declaration/ui/Assistants.h"
-#include "declaration/ui/BoxAssistantDialog.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
 #include "support/Taxpayers.h"
@@ -301,32 +298,6 @@ TEST(Frm0478, ThePaymentAmountIsShownAsBox180WhetherReadBackOrComputed) {
     EXPECT_EQ(amount->text(), u"46,828"_s);
     w->form().declaration().setPaymentAmount({});
     EXPECT_TRUE(amount->text().isEmpty());
-}
-
-TEST(Frm0478, AnAssistantCancelledLeavesNothingToSaveAndThePersonalisedFileOpensItsImportAtOnce) {
-    Fixture f;
-    registerAssistants(f.feeders);
-    int imports = 0;
-    f.feeders.setImportOpener([&imports](const FeederContext&) { ++imports; });
-    auto w = f.window();
-    identify(*w);
-    click(*w, u"optExonera0"_s);
-    click(*w, u"optSom0"_s);
-    // The button saves and opens the import, without first telling the user to import the file.
-    f.env.sink.clear();
-    click(*w, u"Cmdgeneral3"_s);
-    EXPECT_EQ(imports, 1);
-    for (const Message& m : f.env.sink.messages())
-        EXPECT_NE(m.icon, MsgIcon::Critical) << m.text.toStdString();
-
-    test::whenShown<BoxAssistantDialog>([](BoxAssistantDialog& assistant) {
-        QTest::keyClicks(child<AmountField>(assistant, u"TxtMonto0"_s), u"99"_s);
-        click(assistant, u"cmdCancelar"_s);
-    });
-    QTest::keyClick(reveal(w->TxtValor(200)), Qt::Key_Return);
-    f.env.sink.clear();
-    click(*w, u"Cmdgeneral2"_s);
-    EXPECT_TRUE(f.env.sink.messages().isEmpty()) << f.env.sink.texts().join(u'\n').toStdString();
 }
 
 TEST(Frm0478, TheHintsOfTheRentAndCoOwnershipQuestionsNameTheTabsWhereTheQuestionsAre) {
