@@ -82,6 +82,23 @@ int cmdPrint(const QStringList& words) {
         key.correl = a.option(u"--correl"_s).trimmed();
     }
 
+    // Every destination is checked before the report is made and entered in the spool.
+    const bool toPrinter = a.options.contains(u"--impresora"_s);
+    const bool toPdf = a.options.contains(u"--pdf"_s) || !toPrinter;
+    const QString pdf =
+        a.options.contains(u"--pdf"_s)
+            ? a.option(u"--pdf"_s)
+            : QDir::current().filePath(key.ruc + u'_' + key.periodo +
+                                       (key.sent ? u'_' + key.correl : QString()) + u".pdf"_s);
+    const bool destinations =
+        (!toPrinter || reports::printerExists(a.option(u"--impresora"_s), cli.sink)) &&
+        (!toPdf || reports::outputWritable(pdf, cli.sink)) &&
+        (!a.options.contains(u"--prn"_s) || reports::outputWritable(a.option(u"--prn"_s), cli.sink));
+    if (!destinations) {
+        cli.sink.flushToStderr();
+        return kRefused;
+    }
+
     const std::optional<reports::SpoolFile> file = reports::imprimirDeclaracion(s, key, choice);
     if (!file) {
         cli.sink.flushToStderr();
@@ -96,20 +113,15 @@ int cmdPrint(const QStringList& words) {
         printLine(u"Copia del reporte: "_s + prn);
     }
     const reports::PageRange all;
-    if (a.options.contains(u"--impresora"_s)) {
+    if (toPrinter) {
         if (!reports::reportToPrinter(file->path, a.option(u"--impresora"_s), all, cli.sink)) {
             cli.sink.flushToStderr();
             return kRefused;
         }
         printLine(u"Enviado a la impresora "_s + a.option(u"--impresora"_s));
-        if (!a.options.contains(u"--pdf"_s))
+        if (!toPdf)
             return kOk;
     }
-    const QString pdf =
-        a.options.contains(u"--pdf"_s)
-            ? a.option(u"--pdf"_s)
-            : QDir::current().filePath(key.ruc + u'_' + key.periodo +
-                                       (key.sent ? u'_' + key.correl : QString()) + u".pdf"_s);
     if (!reports::reportToPdf(file->path, pdf, all, cli.sink)) {
         cli.sink.flushToStderr();
         return kRefused;

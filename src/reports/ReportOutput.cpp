@@ -41,18 +41,32 @@ bool printReport(const QString& reportPath, QPrinter& printer, const PageRange& 
     return printed(canvas, printer, sink);
 }
 
-bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRange& range,
-                 MessageSink& sink) {
+bool outputWritable(const QString& path, MessageSink& sink) {
     // A file that cannot be written is said as such, not as a missing printer.
-    QFile probe(pdfPath);
+    QFile probe(path);
     const bool existed = probe.exists();
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        reportPrintError(sink, kFileAccess, probe.errorString() + u" ("_s + pdfPath + u')');
+    if (path.isEmpty() || !probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        reportPrintError(sink, kFileAccess, probe.errorString() + u" ("_s + path.left(200) + u')');
         return false;
     }
     probe.close();
     if (!existed)
         probe.remove();
+    return true;
+}
+
+bool printerExists(const QString& printerName, MessageSink& sink) {
+    if (printerName.isEmpty() || QPrinterInfo::printerInfo(printerName).isNull()) {
+        reportPrintError(sink, kNoPrinter);
+        return false;
+    }
+    return true;
+}
+
+bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRange& range,
+                 MessageSink& sink) {
+    if (!outputWritable(pdfPath, sink))
+        return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
@@ -69,10 +83,8 @@ bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRa
 
 bool reportToPrinter(const QString& reportPath, const QString& printerName, const PageRange& range,
                      MessageSink& sink) {
-    if (printerName.isEmpty() || QPrinterInfo::printerInfo(printerName).isNull()) {
-        reportPrintError(sink, kNoPrinter);
+    if (!printerExists(printerName, sink))
         return false;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(printerName);
     a4Sheet(printer);

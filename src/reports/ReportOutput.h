@@ -24,6 +24,13 @@ bool reportToPdf(const QString& reportPath, const QString& pdfPath, const PageRa
 bool reportToPrinter(const QString& reportPath, const QString& printerName, const PageRange& range,
                      MessageSink& sink);
 
+// Whether a file can be written at the path, leaving nothing behind; false with the print job's message
+// (the detail names the path). Asked before a report is made, so that a bad destination changes nothing.
+bool outputWritable(const QString& path, MessageSink& sink);
+
+// Whether the system has a printer of that name; false with "No existe una impresora seleccionada.Verifique."
+bool printerExists(const QString& printerName, MessageSink& sink);
+
 // Sets the printer to the reports' sheet: A4, the whole paper, no margins (positions are from its corner).
 void a4Sheet(QPrinter& printer);
 

@@ -103,6 +103,11 @@ bool registerUser(Db& db, MessageSink& sink, const User& in) {
     const QString tipo = in.tipo.trimmed();
     if (name.isEmpty())
         return refuse(sink, u"Debe ingresar el nombre del usuario"_s);
+    if (!printableName(name))
+        return refuse(
+            sink,
+            u"El nombre del usuario admite como máximo 100 caracteres, sin caracteres de control ni "
+            u"caracteres no válidos"_s);
     if (tipo != u"0" && tipo != u"1")
         return refuse(sink,
                       u"El tipo de usuario debe ser 0 (ve todos los contribuyentes) o 1 (solo los suyos)"_s);
