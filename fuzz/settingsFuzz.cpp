@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "FuzzInput.h"
+#include "startup/Cp1252.h"
 #include "startup/IniFile.h"
 
 using namespace zem;
@@ -35,6 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ini.read(section, key);
     if (!plainName(section) || !plainName(key) || value.contains(u'\n') || value.contains(u'\r'))
         return 0;
+    // Text outside the Windows code page is refused, and the file is left as it was.
+    if (cp1252::decode(cp1252::encode(section + key + value)) != section + key + value) {
+        const QByteArray before = contents(ini.path());
+        ZEM_FUZZ_CHECK(!ini.write(section, key, value));
+        ZEM_FUZZ_CHECK(contents(ini.path()) == before);
+        return 0;
+    }
     ZEM_FUZZ_CHECK(ini.write(section, key, value));
     ZEM_FUZZ_CHECK(ini.read(section, key) == value.trimmed());
     const QByteArray once = contents(ini.path());

@@ -79,6 +79,13 @@ QString IniFile::read(const QString& section, const QString& key) const {
 }
 
 bool IniFile::write(const QString& section, const QString& key, const QString& value) const {
+    // A character outside the code page would be written as '?', and the key could never be found again.
+    for (const QString& text : {section, key, value}) {
+        for (const QChar c : text) {
+            if (c != u'?' && cp1252::code(c) == '?')
+                return false;
+        }
+    }
     QStringList all = lines();
     const QString entry = key + u'=' + value;
     qsizetype sectionStart = -1;

@@ -25,7 +25,8 @@ public:
 
     // Sets the key, adding the section or the key when absent; a key that already holds the value leaves the
     // file untouched. The new file is written beside the old one and replaces it only once it is complete, so
-    // a failed write (a full disk) leaves the old file as it was. False when the file cannot be written.
+    // a failed write (a full disk) leaves the old file as it was. False when the file cannot be written, or
+    // when the section, the key or the value holds a character the Windows code page has not.
     bool write(const QString& section, const QString& key, const QString& value) const;
 
 private:

@@ -93,6 +93,13 @@ TEST(Settings, TheFileIsReadAndWrittenInTheWindowsCodePageWithCrLf) {
     ASSERT_TRUE(file.write(u"Options"_s, u"SystemDB"_s, u"/opt/zem/QW000.MDW"_s));
     const QByteArray written = readFile(ini);
     EXPECT_EQ(written, original + "SystemDB=/opt/zem/QW000.MDW\r\n");
+
+    // Text the code page cannot hold would come back as '?': it is refused and the file stays as it was.
+    EXPECT_FALSE(file.write(u"Options"_s, u"SysUser"_s, u"ЖУК"_s));
+    EXPECT_FALSE(file.write(u"Options"_s, u"Sys\uFFFDUser"_s, QString()));
+    EXPECT_FALSE(file.write(u"Opci\u00F3n\u20AC\u4E2D"_s, u"SysUser"_s, u"MU\u00D1OZ"_s));
+    EXPECT_EQ(readFile(ini), written);
+    EXPECT_TRUE(file.write(u"Options"_s, u"Moneda"_s, u"\u20AC ?"_s));  // the euro sign is in the page
 }
 
 TEST(Settings, AFailedWriteLeavesTheOldFileAsItWas) {
