@@ -128,3 +128,38 @@ TEST(Cli, TheSettingsFileSurvivesAFullDiskAndKeepsItsCodePage) {
     EXPECT_EQ(empty.code, 2);
     EXPECT_TRUE(empty.err.contains(u"está vacío"_s)) << empty.err.toStdString();
 }
+
+TEST(Cli, EveryCategoryFlowsToTheDebtAsComputedByHand) {
+    Tool zem;
+    // UIT 3,400. First category 60,000 less 20 % = 48,000; second 50,000 less 10 % = 45,000; fourth 200,000
+    // less 20 % (40,000, under the 24 UIT cap) plus 10,000, less the solidarity tax 4,000, plus fifth 20,000
+    // = 186,000 less 7 UIT = 162,200. Net global income 255,200; taxable 255,200 - 3,000 - 2,000 + 12,000
+    // = 262,200. Tax 13,770 + 19,278 + 0.30 x 78,600 = 56,628; less credits 1,500 = 55,128; less payments
+    // 6,000 = 49,128; plus interest 72 = 49,200.
+    const Outcome r = zem({u"compute"_s, u"--uit"_s, u"3400"_s, u"100=50000"_s, u"102=10000"_s,
+                           u"520=30000"_s, u"106=20000"_s, u"107=200000"_s, u"108=10000"_s, u"110=4000"_s,
+                           u"111=20000"_s, u"522=3000"_s, u"519=2000"_s, u"116=12000"_s, u"122=1000"_s,
+                           u"124=500"_s, u"125=1000"_s, u"130=5000"_s, u"145=72"_s});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList expected = {
+        u"501\t60,000"_s,   u"502\t(12,000)"_s, u"503\t48,000"_s,  u"504\t50,000"_s,  u"505\t(5,000)"_s,
+        u"506\t45,000"_s,   u"507\t(40,000)"_s, u"508\t160,000"_s, u"509\t166,000"_s, u"510\t186,000"_s,
+        u"511\t(23,800)"_s, u"512\t162,200"_s,  u"113\t255,200"_s, u"514\t250,200"_s, u"528\t262,200"_s,
+        u"515\t262,200"_s,  u"120\t56,628"_s,   u"516\t55,128"_s,  u"142\t49,128"_s,  u"146\t49,200"_s};
+    for (const QString& line : expected)
+        EXPECT_TRUE(r.out.contains(line + u'\n')) << line.toStdString() << '\n' << r.out.toStdString();
+}
+
+TEST(Cli, MalformedCommandLinesAreRefusedByName) {
+    Tool zem;
+    const auto refused = [&](const QStringList& args, const QString& message) {
+        const Outcome r = zem(args);
+        EXPECT_EQ(r.code, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+    };
+    refused({u"compute"_s, u"107=1"_s, u"--uit"_s}, u"Falta el valor de la opción --uit."_s);
+    refused({u"compute"_s, u"--uit"_s, u"3400"_s, u"--bogus"_s}, u"Opción desconocida: --bogus."_s);
+    refused({u"compute"_s, u"--uit"_s, u"3400"_s, u"1070=5"_s}, u"Argumento inválido «1070=5»"_s);
+    refused({u"compute"_s, u"--uit"_s, u"3400"_s, u"=5"_s}, u"Argumento inválido «=5»"_s);
+    refused({u"show"_s, u"10406958278"_s, u"20100070970"_s}, u"Uso: zem0482 show"_s);
+}

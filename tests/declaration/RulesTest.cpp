@@ -244,6 +244,91 @@ TEST_F(RulesTest, ForeignCreditLimitAndAmountToPayAdvice) {
     EXPECT_EQ(Rules::SaldoaPagar(u"-5"_s, u"0"_s, concepto), u""_s);
 }
 
+TEST_F(RulesTest, FirstAndSecondCategoryDeductionsAndTheIncomeSubtotals) {
+    // Second category: 10 % of the gross income.
+    type(520, 30000);
+    type(106, 20000);
+    EXPECT_EQ(box(504), u"50,000"_s);
+    EXPECT_EQ(box(505), u"(5,000)"_s);
+    EXPECT_EQ(box(506), u"45,000"_s);
+    type(105, 10000);
+    EXPECT_EQ(box(505), u"(6,000)"_s);
+    EXPECT_EQ(box(506), u"54,000"_s);
+    EXPECT_EQ(box(113), u"54,000"_s);
+
+    // First category: 20 %; the net global income adds both categories.
+    type(100, 50000);
+    type(102, 10000);
+    EXPECT_EQ(box(501), u"60,000"_s);
+    EXPECT_EQ(box(502), u"(12,000)"_s);
+    EXPECT_EQ(box(503), u"48,000"_s);
+    EXPECT_EQ(box(113), u"102,000"_s);
+
+    // Fourth and fifth category with the solidarity tax: 40,000 + 10,000 - 4,000 + 20,000 = 66,000, less
+    // the 7 UIT.
+    type(107, 50000);
+    type(108, 10000);
+    type(110, 4000);
+    type(111, 20000);
+    EXPECT_EQ(box(509), u"46,000"_s);
+    EXPECT_EQ(box(510), u"66,000"_s);
+    EXPECT_EQ(box(512), u"42,200"_s);
+    EXPECT_EQ(box(113), u"144,200"_s);
+
+    // Each loss and deduction is taken once: 144,200 - 3,000 - 1,000 - 2,000 - 500.
+    type(522, 3000);
+    type(114, 1000);
+    type(523, 2000);
+    type(519, 500);
+    EXPECT_EQ(box(514), u"140,700"_s);
+    EXPECT_EQ(box(513), u"137,700"_s);
+
+    // The year's total income: 144,200 + 12,000 + 700 + 300, exempt income below zero counting nothing.
+    type(116, 12000);
+    type(203, 700);
+    type(118, 300);
+    type(535, 1000);
+    type(536, -3000);
+    EXPECT_EQ(box(518), u"157,200"_s);
+
+    // Emptying the second category empties its boxes, not zero.
+    for (int b : {520, 105, 106})
+        d.setText(b, {});
+    for (int b : {504, 505, 506})
+        EXPECT_EQ(box(b), u""_s) << b;
+    EXPECT_EQ(box(113), u"90,200"_s);
+}
+
+TEST_F(RulesTest, TaxInsideTheBandsAndABalanceOfZero) {
+    // Just above 27 UIT the excess bears 21 %; just below 54 UIT the top rate does not start yet.
+    type(116, 95000);
+    EXPECT_EQ(box(120), u"14,442"_s);  // 13,770 + 0.21 x 3,200
+    type(116, 183000);
+    EXPECT_EQ(box(120), u"32,922"_s);  // 13,770 + 0.21 x 91,200
+
+    // Every payment and credit with refund counts against the net tax, the second-category one too.
+    type(116, 36200);  // tax 5,430
+    for (auto [b, amount] : {std::pair{125, 1000},
+                             {127, 500},
+                             {128, 300},
+                             {129, 200},
+                             {130, 400},
+                             {131, 600},
+                             {132, 700},
+                             {133, 800},
+                             {529, 900}})
+        type(b, amount);
+    EXPECT_EQ(box(141), u"0"_s);
+    EXPECT_EQ(box(142), u"30"_s);
+
+    // Paid exactly: nothing in favour to use, so box 140 stays closed.
+    type(132, 730);
+    EXPECT_EQ(box(141), u"0"_s);
+    EXPECT_EQ(box(142), u"0"_s);
+    EXPECT_EQ(box(146), u"0"_s);
+    EXPECT_FALSE(d.isEnabled(140));
+}
+
 TEST(DeclarationModel, StoredNameHalvesJoinInEitherOrder) {
     Declaration d;
     d.setLoading(true);

@@ -142,3 +142,30 @@ TEST(Launcher, ANewUserStartsFromNuevoAndIsConfirmed) {
     EXPECT_EQ(count(db, u"SELECT count(*) FROM claves"_s), 2);
     EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"1"_s);
 }
+
+TEST(Launcher, OnlyAUserOfKindZeroActsOnOtherUsersTaxpayers) {
+    TestEnv env;  // the session's user is CONTADOR
+    Db& db = env.db();
+    addUser(db, u"CONTADOR"_s, u"2"_s);  // any kind but "0" keeps to the own taxpayers
+    addTaxpayer(db, {.ruc = u"10406958278"_s, .nombre = u"PROPIO"_s, .usuario = u"CONTADOR"_s});
+    addTaxpayer(db, {.ruc = u"20100070970"_s, .nombre = u"AJENO"_s, .usuario = u"OTRO"_s});
+    for (const QString& ruc : {u"10406958278"_s, u"20100070970"_s})
+        addPrepared(db, ruc);
+    {
+        Launcher l(env);
+        EXPECT_EQ(l.find<QTableView>(u"grdPreparadas"_s)->model()->rowCount(), 1);
+    }
+    EXPECT_FALSE(sendByRuc(env.session, u"20100070970"_s));
+    EXPECT_TRUE(env.sink.contains(u"El RUC 20100070970 no es un contribuyente del usuario CONTADOR."_s));
+
+    // Of kind "0" the same user lists and sends the other user's declaration.
+    addUser(db, u"CONTADOR"_s, u"0"_s);
+    Launcher l(env);
+    auto* prepared = l.find<QTableView>(u"grdPreparadas"_s);
+    ASSERT_EQ(prepared->model()->rowCount(), 2);
+    prepared->selectRow(1);
+    env.sink.clear();
+    env.sink.setNextAnswer(MsgAnswer::Yes);
+    l.find<QPushButton>(u"cmdEnviar"_s)->click();
+    EXPECT_EQ(sentRucs(db), QStringList{u"20100070970/1"_s}) << env.sink.texts().join(u'\n').toStdString();
+}
