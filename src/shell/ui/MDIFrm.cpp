@@ -83,7 +83,7 @@ const QList<ToolButton>& toolButtons() {
     static const QList<ToolButton> buttons = {
         {1, u"Nueva", QStyle::SP_CustomBase, "document-new", newDeclarationIcon},
         {2, u"Modifcar", QStyle::SP_FileDialogContentsView, "document-open", nullptr},
-        {3, u"Eliminar", QStyle::SP_TrashIcon, "edit-delete", nullptr},
+        {3, u"Eliminar", QStyle::SP_CustomBase, "edit-delete", deleteIcon},
         {4, u"Imprimir", QStyle::SP_CustomBase, "document-print", printerIcon},
         {5, u"Salir", QStyle::SP_DialogCloseButton, "application-exit", nullptr},
         {7, u"Numero de orden", QStyle::SP_CustomBase, "document-edit", orderNumberIcon},

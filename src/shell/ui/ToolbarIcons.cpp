@@ -85,4 +85,23 @@ QIcon orderNumberIcon() {
     });
 }
 
+QIcon deleteIcon() {
+    return drawn([](QPainter& p) {
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(QColor(0xd8, 0xdc, 0xe2));
+        p.drawRect(QRectF(9.5, 2.5, 5, 2));                // the lid's handle
+        p.drawRoundedRect(QRectF(3.5, 4.5, 17, 3), 1, 1);  // the lid
+        QPainterPath bin;                                  // narrowing towards the bottom
+        bin.moveTo(5.5, 7.5);
+        bin.lineTo(18.5, 7.5);
+        bin.lineTo(17, 21.5);
+        bin.lineTo(7, 21.5);
+        bin.closeSubpath();
+        p.drawPath(bin);
+        p.setPen(QPen(kOutline, 1.2));
+        for (double x : {9.5, 12.0, 14.5})
+            p.drawLine(QPointF(x, 10), QPointF(x, 19));
+    });
+}
+
 }  // namespace zem

@@ -8,5 +8,6 @@ namespace zem {
 QIcon newDeclarationIcon();
 QIcon printerIcon();
 QIcon orderNumberIcon();
+QIcon deleteIcon();
 
 }  // namespace zem
