@@ -109,6 +109,18 @@ TEST_F(UndoTest, SavingIsTheCleanStateAndTheCloseQuestionFollowsTheStack) {
     EXPECT_TRUE(env.sink.texts().isEmpty());
 }
 
+TEST_F(UndoTest, AfterAnImportNothingCanBeTakenBackAndNoStateCountsAsSaved) {
+    ASSERT_TRUE(form.setField(116, u"300"_s));
+    ASSERT_TRUE(form.save());
+    ASSERT_TRUE(form.setField(107, u"50000"_s));
+    stack.forgetEdits();
+    EXPECT_EQ(stack.count(), 0);
+    EXPECT_TRUE(d.isModified());
+    ASSERT_TRUE(form.setField(116, u"400"_s));
+    stack.undo();
+    EXPECT_TRUE(d.isModified());  // the imported rows are still not saved
+}
+
 TEST_F(UndoTest, AnAnswerTakenBackRestoresWhatItEmptiedAndDeleted) {
     ASSERT_TRUE(form.setAnswer(OptionGroup::optExonera, u"1"_s));
     BoxAssistant exempt(AssistantKind::Exoneradas, form.rules(), env.sink);

@@ -65,6 +65,12 @@ void EditUndoStack::push(const std::shared_ptr<const DeclarationEdit>& edit) {
     QUndoStack::push(new EditCommand(form_.edits(), edit));
 }
 
+void EditUndoStack::forgetEdits() {
+    clear();
+    resetClean();
+    form_.declaration().setModified(true);
+}
+
 void EditUndoStack::followClean() {
     form_.declaration().setModified(!isClean());
 }

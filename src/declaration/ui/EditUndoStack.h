@@ -22,6 +22,11 @@ public:
     // declaration may be gone already).
     ~EditUndoStack() override;
 
+    // The edits so far can no longer be taken back (an import has replaced what they changed), and what the
+    // declaration now holds is not saved: the stack is emptied and none of its states counts as saved until
+    // the next save, so the declaration stays modified whatever is undone.
+    void forgetEdits();
+
 private:
     void push(const std::shared_ptr<const DeclarationEdit>& edit);
     void followClean();

@@ -117,14 +117,9 @@ void Frm0478::general(int index) {
                     return;
                 }
                 form_.grids().refreshAll();
-                if (changed) {
-                    // The import is no edit of the user's: what came before it cannot be taken back. Emptying
-                    // the stack makes it clean, yet what was imported is not saved: no state of the stack
-                    // is the saved one until the next save.
-                    undo_->clear();
-                    undo_->resetClean();
-                    form_.declaration().setModified(true);
-                }
+                // The import is no edit of the user's: what came before it cannot be taken back.
+                if (changed)
+                    undo_->forgetEdits();
             });
             break;
         default:
