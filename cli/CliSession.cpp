@@ -23,7 +23,7 @@ bool CliSession::open() {
     // The connection opener refuses an empty or unreadable settings file and a missing database by name.
     session.settings = loadSettings(ini, false);
     if (!openConnection(session, ini) || !createWorkingTables(session.db())) {
-        printError(u"No se puede abrir la base de datos "_s + session.settings.gDBFile + u'.');
+        printError(u"No se puede abrir la base de datos "_s + session.settings.databaseLabel() + u'.');
         sink.flushToStderr();
         return false;
     }
@@ -33,7 +33,7 @@ bool CliSession::open() {
 }
 
 int CliSession::refuseFailedRead() {
-    printError(u"No se pudo leer la base de datos "_s + session.settings.gDBFile +
+    printError(u"No se pudo leer la base de datos "_s + session.settings.databaseLabel() +
                u": está dañada o no se puede leer en este momento."_s);
     sink.flushToStderr();
     return kRefused;

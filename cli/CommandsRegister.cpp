@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "shell/Installation.h"
 #include "shell/Registration.h"
+#include "startup/IniFile.h"
 
 namespace zem::cli {
 
@@ -20,19 +21,30 @@ int refuse(const QString& message) {
 
 int cmdInit(const QStringList& words) {
     static const Command command{
-        u"zem0482 init [--demo]"_s,
+        u"zem0482 init [--demo] [--server]"_s,
         u"Crea el archivo de configuración (si falta), la carpeta de instalación con TMP/, RPT/ y BMP/, y "
         u"la\n"
         "base de datos con sus tablas y el catálogo de parámetros. Con --demo registra además un usuario "
         "que\n"
-        "ve a todos los contribuyentes y un contribuyente de demostración. Lo que ya existe no cambia."_s,
+        "ve a todos los contribuyentes y un contribuyente de demostración. Lo que ya existe no cambia.\n"
+        "Con --server las tablas y el catálogo se crean en la base de datos del servidor que indica el\n"
+        "archivo de configuración (DBDriver=QPSQL, DBHost, DBPort, DBName, DBUser, DBPassword, DBSchema)."_s,
         {},
-        {u"--demo"_s},
+        {u"--demo"_s, u"--server"_s},
         0,
         0};
     Arguments a;
     if (const auto done = readCommand(command, words, &a))
         return *done;
+    if (a.has(u"--server"_s)) {
+        const IniFile ini(settingsFilePath());
+        if (!loadSettings(ini, false).onServer()) {
+            return refuse(
+                u"El archivo de configuración "_s + ini.path() +
+                u" no indica un servidor de base de datos: escriba en su sección [Options] "
+                u"DBDriver=QPSQL, DBHost, DBName y DBUser (y DBPassword si el servidor la pide)."_s);
+        }
+    }
     CliSink sink;
     InstallResult result;
     const bool ok = initInstallation(sink, a.has(u"--demo"_s), {}, &result);
@@ -41,7 +53,7 @@ int cmdInit(const QStringList& words) {
         return kRefused;
     printLine(u"Configuración: "_s + result.settingsFile);
     printLine(u"Instalación:   "_s + result.settings.gSysPath);
-    printLine(u"Base de datos: "_s + result.settings.gDBFile);
+    printLine(u"Base de datos: "_s + result.settings.databaseLabel());
     return kOk;
 }
 

@@ -14,7 +14,7 @@ int usage(int code) {
     const QString text =
         u"Uso: zem0482 ORDEN [opciones]\n"
         "\n"
-        "  init [--demo]                         crea la configuración y la base de datos que falten\n"
+        "  init [--demo] [--server]              crea la configuración y la base de datos que falten\n"
         "  taxpayer add RUC --paterno P --materno M --nombres N [--usuario U]\n"
         "                                        registra un contribuyente\n"
         "  user add NOMBRE --tipo T              registra un usuario (0 ve a todos, 1 solo a los suyos)\n"

@@ -11,6 +11,7 @@
 #include "startup/MessageSink.h"
 #include "startup/Schema.h"
 #include "startup/Session.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -107,8 +108,9 @@ bool AnnexRegister::Get_RET() {
         // The table and its columns are the register's own names, never user input.
         QVariantList params;
         const QString where = whereOfList(params);
-        QSqlQuery q = db().select(
-            u"SELECT "_s + tableColumns_.join(u", "_s) + u" FROM "_s + def_.table + where, params);
+        QSqlQuery q = db().select(u"SELECT "_s + tableColumns_.join(u", "_s) + u" FROM "_s + def_.table +
+                                      where + inEntryOrder(db().dialect()),
+                                  params);
         ok = q.isActive();
         while (ok && q.next()) {
             QStringList values;
@@ -141,8 +143,8 @@ QString AnnexRegister::sumOfList(const QString& column) const {
         return u"0"_s;
     QVariantList params;
     const QString where = whereOfList(params);
-    const QVariant sum =
-        db().scalar(u"SELECT sum("_s + column + u" * 1) FROM "_s + def_.table + where, params);
+    const QVariant sum = db().scalar(
+        u"SELECT sum("_s + numberOf(db().dialect(), column) + u") FROM "_s + def_.table + where, params);
     return sum.isNull() || sum.toDouble() < 0 ? u"0"_s : sum.toString();
 }
 

@@ -47,10 +47,12 @@ bool Condominio::Valida_Datos() {
     failed_.clear();
     // The type is stored as chosen ("06"); a row loaded as "6" is the same type.
     const int type = tipDoc_.toInt();
-    const QVariant same = session_.db().scalar(
-        u"SELECT COUNT(*) FROM TMP_F0480CONDOMI WHERE CAST(tip_doc_con AS INTEGER) = ? AND num_ruc = ?"_s,
-        {type, numRuc_});
-    if (same.toInt() > 0)
+    QSqlQuery rows =
+        session_.db().select(u"SELECT tip_doc_con FROM TMP_F0480CONDOMI WHERE num_ruc = ?"_s, {numRuc_});
+    bool same = false;
+    while (rows.next())
+        same = same || rows.value(u"tip_doc_con"_s).toString().trimmed().toInt() == type;
+    if (same)
         return refuse(u"num_ruc"_s, u"Ya se ingresó este condómino"_s);
     const std::optional<documents::DocumentType> t = tipDoc_.isEmpty() || !types().contains(tipDoc_)
                                                          ? std::nullopt

@@ -132,7 +132,8 @@ QList<ListEntry> listEntriesWithFlag(Db& db, const QString& code, const QString&
     if (start < 1 || length < 1)
         return entries;
 
-    QString sql = u"SELECT argumento, funcion FROM param WHERE numero = ? AND argumento LIKE ? ESCAPE '\\'"_s;
+    QString sql =
+        u"SELECT argumento, funcion FROM param WHERE numero = ? AND lower(argumento) LIKE lower(?) ESCAPE '\\'"_s;
     QVariantList params{code.trimmed(), likePattern(pattern.isEmpty() ? u"*"_s : pattern)};
     if (flagPosition > 0) {
         sql += u" AND substr(funcion, ?, 1) = '1'"_s;

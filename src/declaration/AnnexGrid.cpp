@@ -4,6 +4,7 @@
 #include "data/Masks.h"
 #include "declaration/AnnexGrids.h"
 #include "startup/Database.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -72,7 +73,8 @@ QVariant AnnexGrid::headerData(int section, Qt::Orientation orientation, int rol
 bool AnnexGrid::refresh() {
     QList<QStringList> rows;
     // The table and the column names are the register's own constants, never user input.
-    QSqlQuery q = db_.select(u"SELECT "_s + read_.join(u", "_s) + u" FROM "_s + table_);
+    QSqlQuery q =
+        db_.select(u"SELECT "_s + read_.join(u", "_s) + u" FROM "_s + table_ + inEntryOrder(db_.dialect()));
     const bool ok = q.isActive();
     while (ok && q.next()) {
         QStringList values;

@@ -10,6 +10,7 @@
 #include "startup/MessageSink.h"
 #include "startup/Schema.h"
 #include "startup/Session.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -221,7 +222,7 @@ QString AnnexGrids::Suma_Retencion(Db& db, const QString& column, const QString&
         return u"0"_s;
     if (!box.isEmpty() && !annex->columns.contains(u"casilla"_s, Qt::CaseInsensitive))
         return u"0"_s;
-    QString sql = u"SELECT sum("_s + column + u" * 1) FROM "_s + table;
+    QString sql = u"SELECT sum("_s + numberOf(db.dialect(), column) + u") FROM "_s + table;
     QVariantList params;
     if (!box.isEmpty()) {
         sql += u" WHERE casilla = ?"_s;

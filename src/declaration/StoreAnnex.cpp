@@ -4,6 +4,7 @@
 #include "declaration/StoreSql.h"
 #include "startup/Database.h"
 #include "startup/Schema.h"
+#include "startup/SqlDialect.h"
 
 namespace zem::store {
 
@@ -95,11 +96,12 @@ bool refillWorkingTable(Db& db, const AnnexTable& table, const DeclarationKey& k
     if (!foreign && !trust) {
         // Nothing to complete: the rows go across in one statement.
         return db.execute(u"INSERT INTO "_s + table.working + u" ("_s + columns + u") SELECT "_s + columns +
-                              u" FROM "_s + source + where.sql,
+                              u" FROM "_s + source + where.sql + inEntryOrder(db.dialect()),
                           where.params);
     }
-    QList<QSqlRecord> rows =
-        fetchRecords(db, u"SELECT "_s + columns + u" FROM "_s + source + where.sql, where.params);
+    QList<QSqlRecord> rows = fetchRecords(
+        db, u"SELECT "_s + columns + u" FROM "_s + source + where.sql + inEntryOrder(db.dialect()),
+        where.params);
     if (db.lastError().isError())
         return false;
     Prepared insert(db, insertSql(table.working, table.columns));
@@ -120,7 +122,8 @@ bool Graba_Patrimonial(Db& db, const AnnexTable& table, const DeclarationKey& ke
     const Condition where = keyCondition(key, false, false);
     if (!db.execute(u"DELETE FROM "_s + table.stored + where.sql, where.params))
         return false;
-    QSqlQuery working = db.select(u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s + table.working);
+    QSqlQuery working = db.select(u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s + table.working +
+                                  inEntryOrder(db.dialect()));
     if (!working.isActive())
         return false;
     const bool cut = table.stored.compare(u"F0476FIDEICOM"_s, Qt::CaseInsensitive) == 0;
@@ -145,9 +148,10 @@ bool Graba_Patrimonial(Db& db, const AnnexTable& table, const DeclarationKey& ke
 
 bool copyAnnexToHistory(Db& db, const AnnexTable& table, const DeclarationKey& key, const QString& correl) {
     const Condition where = keyCondition(key, false, false);
-    const QList<QSqlRecord> rows =
-        fetchRecords(db, u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s + table.stored + where.sql,
-                     where.params);
+    const QList<QSqlRecord> rows = fetchRecords(db,
+                                                u"SELECT "_s + table.columns.join(u", "_s) + u" FROM "_s +
+                                                    table.stored + where.sql + inEntryOrder(db.dialect()),
+                                                where.params);
     if (rows.isEmpty())
         return !db.lastError().isError();
     Prepared insert(db, insertSql(table.history, annexKeyColumns() + QStringList{u"correl"_s} +

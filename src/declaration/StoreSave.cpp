@@ -11,6 +11,7 @@
 #include "startup/MessageSink.h"
 #include "startup/Schema.h"
 #include "startup/Session.h"
+#include "startup/SqlDialect.h"
 
 #include <cmath>
 
@@ -253,7 +254,8 @@ bool DeclarationStore::ComparaMontos(int box) {
 }
 
 bool DeclarationStore::Grabo_cas_condomino(QMap<int, QString>& rows) {
-    QSqlQuery q = session_.db().select(u"SELECT tip_doc_con, num_ruc FROM TMP_F0480CONDOMI"_s);
+    QSqlQuery q = session_.db().select(u"SELECT tip_doc_con, num_ruc FROM TMP_F0480CONDOMI"_s +
+                                       inEntryOrder(session_.db().dialect()));
     if (!q.isActive())
         return false;
     for (int box = kFirstCoOwnerBox; box < kLastCoOwnerBox && q.next(); box += 2) {

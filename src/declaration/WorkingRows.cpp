@@ -3,6 +3,7 @@
 #include <QSqlRecord>
 
 #include "startup/Database.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -27,12 +28,15 @@ bool sameRows(const TableRows& a, const TableRows& b) {
 TableRows readWorkingTable(Db& db, const QString& table) {
     TableRows out;
     out.table = table;
-    QSqlQuery q = db.select(u"SELECT * FROM "_s + table);
+    QSqlQuery q = db.select(u"SELECT * FROM "_s + table + inEntryOrder(db.dialect()));
     if (!q.isActive())
         return out;
+    // The entry-order column is the table's own bookkeeping: rows written back get new numbers, in order.
     const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i)
-        out.columns << record.fieldName(i);
+    for (int i = 0; i < record.count(); ++i) {
+        if (record.fieldName(i) != entryOrderColumn(db.dialect()))
+            out.columns << record.fieldName(i);
+    }
     while (q.next()) {
         QVariantList row;
         row.reserve(out.columns.size());

@@ -3,6 +3,7 @@
 #include "reports/AnnexLayouts.h"
 #include "reports/Printout.h"
 #include "startup/Database.h"
+#include "startup/SqlDialect.h"
 #include "startup/Utility.h"
 
 namespace zem::reports {
@@ -48,7 +49,7 @@ QSqlQuery DeclarationPrintout::annexRows(const QString& tableName, const QString
         sql += u" AND casilla = ?"_s;
         params.append(box);
     }
-    return db_.select(sql, params);
+    return db_.select(sql + inEntryOrder(db_.dialect()), params);
 }
 
 QString DeclarationPrintout::payerName(const QString& document) {

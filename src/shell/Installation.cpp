@@ -139,7 +139,7 @@ bool initInstallation(MessageSink& sink, bool demo, const InstallTarget& target,
     }
 
     DbError error;
-    const bool postgres = s.dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0;
+    const bool postgres = s.onServer();
     if (!postgres && !QFileInfo::exists(s.gDBFile)) {
         if (!createSqliteFile(s.gDBFile, &error)) {
             sink.error(connectionErrorText(error), QString::fromUtf16(kConnectionErrorTitle),

@@ -6,6 +6,7 @@
 
 #include "startup/MessageSink.h"
 #include "startup/Settings.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -32,20 +33,36 @@ bool Db::run(QSqlQuery& q, const QString& sql, const QVariantList& params) {
 bool Db::run(QSqlQuery& q, const QString& sql, const QVariantList& params, bool forwardOnly) {
     lastError_ = {};
     q.setForwardOnly(forwardOnly);
-    bool ok = q.prepare(sql);
-    if (ok) {
-        for (const QVariant& p : params)
-            q.addBindValue(p);
-        ok = q.exec();
+    bool ok = false;
+    if (params.isEmpty()) {
+        // Nothing to bind: run as it is (the server prepares only queries and row changes, never a CREATE).
+        ok = q.exec(sql);
+    } else {
+        ok = q.prepare(sql);
+        if (ok) {
+            for (const QVariant& p : params)
+                q.addBindValue(p);
+            ok = q.exec();
+        }
     }
     if (!ok) {
         lastError_ = DbError::fromSql(q.lastError());
         if (!lastError_.isError())
             lastError_ = {-1, q.lastError().text()};
-        if (depth_ > 0)
-            failed_ = true;
+        markFailed();
     }
     return ok;
+}
+
+bool Db::control(QSqlQuery& q, const QString& sql) {
+    // Transaction control is run as it is: the server cannot prepare it as a statement.
+    lastError_ = {};
+    if (q.exec(sql))
+        return true;
+    lastError_ = DbError::fromSql(q.lastError());
+    if (!lastError_.isError())
+        lastError_ = {-1, q.lastError().text()};
+    return false;
 }
 
 void Db::report(const DbError& error) {
@@ -74,8 +91,7 @@ bool Db::readAll(QSqlQuery& q) {
     lastError_ = DbError::fromSql(q.lastError());
     if (!lastError_.isError())
         lastError_ = {-1, q.lastError().text()};
-    if (depth_ > 0)
-        failed_ = true;
+    markFailed();
     return false;
 }
 
@@ -95,8 +111,17 @@ QVariant Db::scalar(const QString& sql, const QVariantList& params) {
 
 void Db::fail(const DbError& error) {
     lastError_ = error;
-    if (depth_ > 0)
-        failed_ = true;
+    markFailed();
+}
+
+void Db::markFailed() {
+    if (depth_ == 0)
+        return;
+    // The first failure is the one to tell: after it the server refuses every further statement of the
+    // transaction ("current transaction is aborted") until it is rolled back.
+    if (!failed_)
+        firstFailure_ = lastError_;
+    failed_ = true;
 }
 
 // Keeps the nesting depth right however the work ends, a thrown exception included: the outermost level rolls
@@ -127,17 +152,26 @@ bool Db::transaction(const std::function<bool()>& work, Access access) {
         inner.settle();
         const bool ok = work();
         if (!ok)
-            failed_ = true;
+            markFailed();
         return ok && !failed_;
     }
 
-    QSqlQuery begin(handle());
-    const bool immediate = dialect_ == Dialect::Sqlite && access == Access::Write;
-    if (!run(begin, immediate ? u"BEGIN IMMEDIATE"_s : u"BEGIN"_s)) {
-        reportDbError(sink_, lastError_);
-        return false;
+    const QStringList begin = beginStatements(dialect_, access == Access::Write);
+    for (qsizetype i = 0; i < begin.size(); ++i) {
+        QSqlQuery q(handle());
+        if (!control(q, begin[i])) {
+            const DbError failure = lastError_;
+            if (i > 0) {
+                QSqlQuery rollback(handle());
+                rollback.exec(u"ROLLBACK"_s);
+            }
+            reportDbError(sink_, failure);
+            lastError_ = failure;
+            return false;
+        }
     }
     failed_ = false;
+    firstFailure_ = {};
     const DbError before = lastError_;
     bool ok = false;
     DbError failure;
@@ -145,10 +179,10 @@ bool Db::transaction(const std::function<bool()>& work, Access access) {
         Nesting outer(*this);
         ok = work();
         ok = ok && !failed_;
-        failure = failed_ ? lastError_ : DbError{};
+        failure = failed_ ? firstFailure_ : DbError{};
         if (ok) {
             QSqlQuery commit(handle());
-            if (run(commit, u"COMMIT"_s)) {
+            if (control(commit, u"COMMIT"_s)) {
                 outer.settle();
                 failed_ = false;
                 return true;
@@ -208,12 +242,46 @@ bool openSqlite(QSqlDatabase& db, const QString& path, int busyTimeoutMs, bool r
     return true;
 }
 
+// Connects to the office's server and sets up the session: the schema that holds the tables, the same wait
+// for a lock as the embedded file's busy timeout (then "Registro bloqueado"), and no notices on the terminal.
+bool openPostgres(QSqlDatabase& db, const Settings& settings, int busyTimeoutMs, DbError* error) {
+    db.setDatabaseName(settings.dbName);
+    db.setHostName(settings.dbHost);
+    if (settings.dbPort > 0)
+        db.setPort(settings.dbPort);
+    db.setUserName(settings.dbUser);
+    db.setPassword(settings.dbPassword);
+    db.setConnectOptions(settings.dbOptions);
+    if (!db.open()) {
+        *error = DbError::fromSql(db.lastError());
+        return false;
+    }
+    QList<std::pair<QString, QString>> session = {{u"client_min_messages"_s, u"warning"_s},
+                                                  {u"lock_timeout"_s, QString::number(busyTimeoutMs)}};
+    if (!settings.dbSchema.isEmpty())
+        session.append({u"search_path"_s, settings.dbSchema});
+    for (const auto& [name, value] : session) {
+        QSqlQuery q(db);
+        if (!q.prepare(u"SELECT set_config(?, ?, false)"_s))
+            continue;
+        q.addBindValue(name);
+        q.addBindValue(value);
+        if (!q.exec()) {
+            *error = DbError::fromSql(q.lastError());
+            q.finish();
+            db.close();
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool openDatabase(const Settings& settings, const QString& connectionName, DbError* error,
                   int busyTimeoutMs) {
     *error = {};
-    const bool postgres = settings.dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0;
+    const bool postgres = settings.onServer();
     if (!postgres && !QFileInfo(settings.gDBFile).isFile()) {
         *error = {DbError::kFileNotFound,
                   u"No se encuentra el archivo de la base de datos '"_s + settings.gDBFile + u"'."_s};
@@ -223,15 +291,7 @@ bool openDatabase(const Settings& settings, const QString& connectionName, DbErr
         QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? u"QPSQL"_s : u"QSQLITE"_s, connectionName);
         bool ok = false;
         if (postgres) {
-            db.setDatabaseName(settings.dbName);
-            db.setHostName(settings.dbHost);
-            if (settings.dbPort > 0)
-                db.setPort(settings.dbPort);
-            db.setUserName(settings.dbUser);
-            db.setPassword(settings.dbPassword);
-            ok = db.open();
-            if (!ok)
-                *error = DbError::fromSql(db.lastError());
+            ok = openPostgres(db, settings, busyTimeoutMs, error);
         } else {
             ok = openSqlite(db, settings.gDBFile, busyTimeoutMs, false, error);
             if (!ok && readOnlyFolder(settings.gDBFile)) {

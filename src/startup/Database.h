@@ -67,6 +67,8 @@ private:
     class Nesting;
     void report(const DbError& error);
     bool readAll(QSqlQuery& q);
+    void markFailed();
+    bool control(QSqlQuery& q, const QString& sql);
     bool run(QSqlQuery& q, const QString& sql, const QVariantList& params, bool forwardOnly);
 
     QString name_;
@@ -74,6 +76,7 @@ private:
     Dialect dialect_ = Dialect::Sqlite;
     int depth_ = 0;
     bool failed_ = false;
+    DbError firstFailure_;
     DbError lastError_;
 };
 

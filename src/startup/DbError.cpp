@@ -50,6 +50,10 @@ DbError fromSqlite(int extendedCode, const QString& text) {
 }
 
 DbError fromPostgres(const QString& state, const QString& text) {
+    // Class 08 (connection exception) and an administrator's shutdown or a server in recovery (57P01 to
+    // 57P03): the link to the server is gone.
+    if (state.startsWith(u"08"_s) || state == u"57P01" || state == u"57P02" || state == u"57P03")
+        return {DbError::kNoServer, text};
     if (state == u"23505")
         return {DbError::kDuplicate, text};
     if (state == u"55P03" || state == u"57014")
@@ -85,6 +89,9 @@ DbError DbError::fromSql(const QSqlError& error) {
         return fromSqlite(n, text);
     if (!code.isEmpty())
         return fromPostgres(code, text);
+    // The server's client library gives no code when it cannot connect or has lost the connection.
+    if (error.type() == QSqlError::ConnectionError || text.contains(u"connection"_s, Qt::CaseInsensitive))
+        return {kNoServer, text};
     return {-1, text};
 }
 
@@ -122,6 +129,10 @@ QString dbErrorMeaning(const DbError& error) {
             return u"El nombre del archivo de la base de datos no es válido."_s;
         case DbError::kFileAccess:
             return u"No se puede escribir el archivo."_s;
+        case DbError::kNoServer:
+            return u"No hay conexión con el servidor de la base de datos: revise la red y que el servidor "
+                   u"esté "
+                   u"en marcha."_s;
         case kSqliteConstraint:
             return u"Los datos no cumplen una regla de la base de datos."_s;
         default:

@@ -33,6 +33,7 @@ struct DbError {
     static constexpr int kCorrupt = 3049;       // the file is damaged
     static constexpr int kBadFileName = 3055;   // the file name is not a valid one
     static constexpr int kFileAccess = 75;      // a plain file (not the database) could not be written
+    static constexpr int kNoServer = 3151;      // the database server cannot be reached or dropped the link
 
     // Maps an error of the SQLite or PostgreSQL driver.
     static DbError fromSql(const QSqlError& error);

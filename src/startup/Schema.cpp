@@ -5,6 +5,7 @@
 
 #include "startup/Database.h"
 #include "startup/MessageSink.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -47,7 +48,7 @@ bool createTables(Db& db) {
             return false;
     }
     for (const AnnexTable& t : annexTables()) {
-        for (const QString& sql : annexTableStatements(t)) {
+        for (const QString& sql : annexTableStatements(t, db.dialect())) {
             if (!db.execute(sql))
                 return false;
         }
@@ -59,13 +60,14 @@ bool createTables(Db& db) {
 
 }  // namespace
 
-QStringList annexTableStatements(const AnnexTable& t) {
+QStringList annexTableStatements(const AnnexTable& t, Dialect dialect) {
     const QString key = u"tip_doc_d INTEGER, doc_id_d TEXT, periodo TEXT, formulario TEXT, "_s;
     const QString cols = columnList(t.columns);
-    QStringList sql = {
-        u"CREATE TABLE IF NOT EXISTS "_s + t.stored + u" ("_s + key + cols + u", cnumero TEXT)"_s,
-        u"CREATE TABLE IF NOT EXISTS "_s + t.history + u" ("_s + key + u"correl TEXT, "_s + cols +
-            u", cnumero TEXT)"_s};
+    const QString order = entryOrderDefinition(dialect);
+    QStringList sql = {u"CREATE TABLE IF NOT EXISTS "_s + t.stored + u" ("_s + key + cols +
+                           u", cnumero TEXT"_s + order + u')',
+                       u"CREATE TABLE IF NOT EXISTS "_s + t.history + u" ("_s + key + u"correl TEXT, "_s +
+                           cols + u", cnumero TEXT"_s + order + u')'};
     for (const QString& table : {t.stored, t.history})
         sql << u"CREATE INDEX IF NOT EXISTS ix_"_s + table + u" ON "_s + table +
                    u" (doc_id_d, periodo, formulario)"_s;
@@ -92,7 +94,7 @@ int schemaVersion(Db& db) {
 bool createWorkingTables(Db& db) {
     for (const AnnexTable& t : annexTables()) {
         if (!db.execute(u"CREATE TEMP TABLE IF NOT EXISTS "_s + t.working + u" ("_s + columnList(t.columns) +
-                        u')'))
+                        entryOrderDefinition(db.dialect()) + u')'))
             return false;
     }
     return db.execute(

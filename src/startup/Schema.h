@@ -9,6 +9,7 @@
 namespace zem {
 
 class Db;
+enum class Dialect;
 
 // One annex register as the database holds it: its stored table, its sent (H) table and the working (TMP_)
 // table of the open declaration, all with the register's own columns in the same order.
@@ -25,7 +26,8 @@ const AnnexTable* annexByWorking(const QString& working);
 const AnnexTable* annexByStored(const QString& stored);
 
 // The statements that create a register's stored and sent tables with their indexes, when missing.
-QStringList annexTableStatements(const AnnexTable& table);
+// On the server each table also gets its entry-order column.
+QStringList annexTableStatements(const AnnexTable& table, Dialect dialect);
 
 // The declaration key of the annex tables, in column order.
 const QStringList& annexKeyColumns();  // tip_doc_d, doc_id_d, periodo, formulario

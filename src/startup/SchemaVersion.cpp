@@ -5,6 +5,7 @@
 
 #include "startup/Database.h"
 #include "startup/Schema.h"
+#include "startup/SqlDialect.h"
 
 namespace zem {
 
@@ -19,15 +20,14 @@ struct UpgradeStep {
     QStringList statements;
 };
 
-const QList<UpgradeStep>& upgradeSteps() {
-    static const QList<UpgradeStep> steps = {
+QList<UpgradeStep> upgradeSteps(Dialect dialect) {
+    return {
         // A counter of the saves of a declaration: a save checks that it still writes over the version it
         // opened.
         {2, {u"ALTER TABLE cab ADD COLUMN version INTEGER NOT NULL DEFAULT 0"_s}},
         // What an import added to the payers the user typed, so that importing again does not add it twice.
-        {3, annexTableStatements(*annexByStored(u"F0482RETIMP"_s))},
+        {3, annexTableStatements(*annexByStored(u"F0482RETIMP"_s), dialect)},
     };
-    return steps;
 }
 
 // The tables that make a database ours.
@@ -53,7 +53,7 @@ bool upgrade(Db& db, int* from) {
         *from = recordedVersion(db);
         if (*from >= kSchemaVersion)
             return true;
-        for (const UpgradeStep& step : upgradeSteps()) {
+        for (const UpgradeStep& step : upgradeSteps(db.dialect())) {
             if (step.version <= *from)
                 continue;
             for (const QString& sql : step.statements) {
@@ -70,8 +70,8 @@ bool upgrade(Db& db, int* from) {
 
 SchemaState inspectSchema(Db& db) {
     QSet<QString> present;
-    for (const QString& t : db.handle().tables(QSql::Tables))
-        present.insert(t.toLower());
+    for (const QString& t : sharedTableNames(db))
+        present.insert(t);
     SchemaState state;
     if (present.isEmpty())
         return state;
@@ -94,8 +94,11 @@ bool prepareSchema(Db& db, DbError* error, int* upgradedFrom) {
     const QString name = databaseName(db);
     switch (state.kind) {
         case SchemaState::Kind::Empty:
+            // A server's database is created empty by its administrator; the tables come from the batch tool.
             *error = {DbError::kNotADatabase,
-                      u"La base de datos "_s + name + u" está vacía: no tiene las tablas del sistema."_s};
+                      u"La base de datos "_s + name + u" está vacía: no tiene las tablas del sistema."_s +
+                          (db.dialect() == Dialect::Postgres ? u" Créelas con «zem0482 init --server»."_s
+                                                             : QString())};
             return false;
         case SchemaState::Kind::Foreign:
             *error = {

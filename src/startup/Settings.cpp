@@ -42,7 +42,25 @@ Settings loadSettings(const IniFile& ini, bool changeDirectory) {
     s.dbPort = read(u"DBPort").toInt();
     s.dbUser = read(u"DBUser");
     s.dbPassword = read(u"DBPassword");
+    s.dbSchema = read(u"DBSchema");
+    s.dbOptions = read(u"DBOptions");
     return s;
+}
+
+bool Settings::onServer() const {
+    return dbDriver.compare(u"QPSQL"_s, Qt::CaseInsensitive) == 0;
+}
+
+QString Settings::databaseLabel() const {
+    if (!onServer())
+        return gDBFile;
+    QString label = dbHost.isEmpty() ? u"localhost"_s : dbHost;
+    if (dbPort > 0)
+        label += u':' + QString::number(dbPort);
+    label += u'/' + dbName;
+    if (!dbSchema.isEmpty())
+        label += u'.' + dbSchema;
+    return label;
 }
 
 QString settingsFileProblem(const IniFile& ini) {
@@ -62,8 +80,20 @@ QString settingsFileProblem(const IniFile& ini) {
 }
 
 QString databaseFileProblem(const Settings& settings, const QString& settingsPath) {
-    if (!settings.dbDriver.isEmpty())
-        return {};
+    if (settings.onServer()) {
+        if (!settings.dbName.trimmed().isEmpty())
+            return {};
+        return u"El archivo de configuración «"_s + settingsPath +
+               u"» indica un servidor de base de datos (DBDriver=QPSQL) pero no el nombre de la base de "
+               u"datos "
+               u"(clave DBName)."_s;
+    }
+    if (!settings.dbDriver.isEmpty() && settings.dbDriver.compare(u"QSQLITE"_s, Qt::CaseInsensitive) != 0) {
+        return u"El archivo de configuración «"_s + settingsPath + u"» indica un tipo de base de datos «"_s +
+               settings.dbDriver +
+               u"» que este programa no conoce: la clave DBDriver admite QPSQL (servidor PostgreSQL) o "
+               u"quedar vacía (archivo local)."_s;
+    }
     const QString file = settings.gDBFile;
     if (file.isEmpty() || file.endsWith(u'/')) {
         return u"El archivo de configuración «"_s + settingsPath +

@@ -19,14 +19,23 @@ struct Settings {
     QString gBmpPath;  // gSysPath + "BMP/"
     QString gUsuario = QStringLiteral(" ");
 
-    // A shared office database instead of the embedded file: DBDriver=QPSQL with DBHost, DBPort, DBUser,
-    // DBPassword and DBName as the database name. Empty for the embedded default.
+    // A shared office database instead of the embedded file: DBDriver=QPSQL with DBHost (a name, an address
+    // or the folder of a Unix socket), DBPort, DBUser, DBPassword, DBName as the database name, DBSchema (the
+    // schema holding the tables; the user's default when empty) and DBOptions (further connection parameters
+    // of the server's client library, "name=value" separated by spaces, such as sslmode=require). Empty for
+    // the embedded default.
     QString dbDriver;
     QString dbHost;
     int dbPort = 0;
     QString dbUser;
     QString dbPassword;
     QString dbName;
+    QString dbSchema;
+    QString dbOptions;
+
+    bool onServer() const;
+    // How messages name the database: the file, or the server's database as host:port/name.
+    QString databaseLabel() const;
 };
 
 inline constexpr char16_t kOptionsSection[] = u"Options";
