@@ -7,6 +7,7 @@ packages=(
     libzip-dev libxcb1-dev googletest libgtest-dev libbenchmark-dev
     fonts-liberation xvfb xauth clang-format
     dpkg-dev file
+    postgresql
 )
 missing=()
 for p in "${packages[@]}"; do

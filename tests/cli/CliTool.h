@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSqlDatabase>
@@ -14,6 +15,9 @@
 #include <sys/resource.h>
 #include <csignal>
 
+#include "startup/IniFile.h"
+#include "support/TestEnv.h"
+
 namespace zem::test {
 
 using namespace Qt::StringLiterals;
@@ -24,9 +28,18 @@ struct Outcome {
     QString err;
 };
 
-// Runs the batch tool with its settings and data under a temporary home.
+// Runs the batch tool with its settings and data under a temporary home. Against a test server
+// (ZEM_TEST_PG) the first init finds a settings file naming a schema of its own, which it then fills.
 class Tool {
 public:
+    Tool() : server(testServer()) {}
+    ~Tool() {
+        if (server)
+            dropTestSchema(*server);
+    }
+    Tool(const Tool&) = delete;
+    Tool& operator=(const Tool&) = delete;
+
     // Runs the tool (or the given program, which then starts the tool itself) and waits for it.
     Outcome operator()(const QStringList& args, const QString& program = {}) const {
         return finish(*start(args, program));
@@ -34,6 +47,8 @@ public:
 
     // Starts the tool without waiting, for several runs at once.
     std::unique_ptr<QProcess> start(const QStringList& args, const QString& program = {}) const {
+        if (server && args.value(0) == u"init"_s)
+            pointAtServer();
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
@@ -81,10 +96,19 @@ public:
         QList<QStringList> rows;
         const QString name = QUuid::createUuid().toString();
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-            db.setDatabaseName(dbFile);
+            QSqlDatabase db = QSqlDatabase::addDatabase(server ? u"QPSQL"_s : u"QSQLITE"_s, name);
+            if (server) {
+                db.setHostName(server->dbHost);
+                db.setPort(server->dbPort);
+                db.setDatabaseName(server->dbName);
+                db.setUserName(server->dbUser);
+            } else {
+                db.setDatabaseName(dbFile);
+            }
             if (db.open()) {
                 QSqlQuery q(db);
+                if (server)
+                    q.exec(u"SET search_path TO "_s + server->dbSchema);
                 q.exec(statement);
                 while (q.next()) {
                     QStringList row;
@@ -98,7 +122,17 @@ public:
         return rows;
     }
 
+    void pointAtServer() const {
+        const IniFile ini(home.filePath(u"config/zem/QW000.INI"_s));
+        if (ini.exists())
+            return;
+        QDir().mkpath(home.filePath(u"config/zem"_s));
+        for (const auto& [key, value] : serverKeys(*server))
+            ini.write(QString::fromUtf16(kOptionsSection), key, value);
+    }
+
     QTemporaryDir home;
+    std::optional<Settings> server;
     QString dbFile;
     long fileSizeLimit = 0;  // bytes; 0 for none
 };

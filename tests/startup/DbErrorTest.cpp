@@ -45,6 +45,47 @@ TEST(DbErrors, EngineFailuresReachTheUserInSpanishWithTheEnginesTextAsDetail) {
     }
 }
 
+TEST(DbErrors, TheServersConflictsReadAsTheEmbeddedFilesOnes) {
+    // Each server state beside the embedded engine's error that means the same to the user.
+    struct Case {
+        const char16_t* state;
+        const char16_t* sqlite;
+        const char16_t* sqliteText;
+    };
+    const Case cases[] = {
+        {u"55P03", u"5", u"database is locked"},                       // lock wait over: busy
+        {u"23505", u"19", u"UNIQUE constraint failed: cab.doc_id_d"},  // the row exists already
+    };
+    for (const Case& c : cases) {
+        const DbError server = DbError::fromSql(QSqlError(
+            u"driver"_s, u"ERROR: server words"_s, QSqlError::StatementError, QString::fromUtf16(c.state)));
+        const DbError file =
+            DbError::fromSql(QSqlError(u"driver"_s, QString::fromUtf16(c.sqliteText),
+                                       QSqlError::StatementError, QString::fromUtf16(c.sqlite)));
+        EXPECT_EQ(server.number, file.number) << QString::fromUtf16(c.state).toStdString();
+        EXPECT_EQ(dbErrorReporterText(server), dbErrorReporterText(file));
+        EXPECT_EQ(dbErrorDetail(server), u"Detalle: ERROR: server words"_s);
+    }
+    // The conflicts only a server has: a transaction that lost a race is told the data changed, a deadlock
+    // that the record is held; a lost link (any 08 state, a shut-down server, or no code at all when the
+    // connection drops) is named as such and never as a damaged file.
+    const auto textOf = [](const QString& state, const QString& words,
+                           QSqlError::ErrorType type = QSqlError::StatementError) {
+        return dbErrorReporterText(DbError::fromSql(QSqlError(u"driver"_s, words, type, state)));
+    };
+    EXPECT_EQ(textOf(u"40001"_s, u"could not serialize access"_s), u"La data ha cambiado"_s);
+    EXPECT_EQ(textOf(u"40P01"_s, u"deadlock detected"_s), u"No puede grabarlo. Actualmente bloqueado"_s);
+    for (const auto& [state, words] : {std::pair{u"08006"_s, u"connection failure"_s},
+                                       {u"57P01"_s, u"terminating connection due to administrator command"_s},
+                                       {QString(), u"server closed the connection unexpectedly"_s}}) {
+        const QString text = textOf(state, words);
+        EXPECT_TRUE(text.startsWith(u"Error tecnico: 3151\nNo hay conexión con el servidor"_s))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(textOf({}, u"could not connect to server"_s, QSqlError::ConnectionError)
+                    .contains(u"No hay conexión con el servidor"_s));
+}
+
 TEST(DbErrors, AFullDatabaseIsReportedInSpanish) {
     test::TestEnv env;
     Db& db = env.db();

@@ -146,3 +146,33 @@ TEST(Settings, FileLivesUnderTheConfigHome) {
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(settingsFilePath(), QDir::homePath() + u"/.config/zem/QW000.INI"_s);
 }
+
+TEST(Settings, AnOfficeServerIsChosenByItsKeysAndABadChoiceIsNamed) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"QW000.INI"_s);
+    // Without the keys an installation keeps its file; a QSQLITE driver is the same file.
+    for (const QByteArray& driver : {QByteArray(), QByteArray("DBDriver=QSQLITE\r\n")}) {
+        writeFile(ini, "[Options]\r\nDBPath=" + dir.path().toUtf8() + "/\r\nDBName=zem.db\r\n" + driver);
+        const Settings s = loadSettings(IniFile(ini), false);
+        EXPECT_FALSE(s.onServer());
+        EXPECT_EQ(s.databaseLabel(), dir.filePath(u"zem.db"_s));
+        EXPECT_TRUE(databaseFileProblem(s, ini).startsWith(u"No existe la base de datos"_s));
+    }
+
+    writeFile(
+        ini,
+        "[Options]\r\nDBDriver=qpsql\r\nDBHost=servidor\r\nDBPort=5433\r\nDBName=zem\r\nDBUser=ana\r\n"
+        "DBPassword=D'ONOFRIO;x\r\nDBSchema=oficina\r\nDBOptions=sslmode=require connect_timeout=5\r\n");
+    Settings s = loadSettings(IniFile(ini), false);
+    EXPECT_TRUE(s.onServer());
+    EXPECT_EQ(s.dbPassword, u"D'ONOFRIO;x"_s);
+    EXPECT_EQ(s.dbOptions, u"sslmode=require connect_timeout=5"_s);
+    EXPECT_EQ(s.databaseLabel(), u"servidor:5433/zem.oficina"_s);
+    EXPECT_EQ(databaseFileProblem(s, ini), QString());  // no file to look for
+
+    s.dbName.clear();
+    EXPECT_TRUE(databaseFileProblem(s, ini).contains(u"(clave DBName)"_s));
+    s.dbDriver = u"QODBC"_s;
+    const QString problem = databaseFileProblem(s, ini);
+    EXPECT_TRUE(problem.contains(u"«QODBC»"_s) && problem.contains(u"QPSQL"_s)) << problem.toStdString();
+}
