@@ -58,6 +58,27 @@ for suite in "${suites[@]}"; do
     fi
     echo "PostgreSQL: $suite ${ok:-0} bien, ${bad:-0} mal ($(( $(date +%s) - begin )) s)"
 done
+# The concurrency harness's quick form over an installation whose settings point at the server.
+if [ -x "$root/build/bin/zem-harness" ]; then
+    home="$dir/harness"
+    mkdir -p "$home/config/zem"
+    printf '[Options]\r\nDBDriver=QPSQL\r\nDBHost=%s\r\nDBPort=5432\r\nDBName=zemtest\r\nDBUser=postgres\r\nDBSchema=harness\r\n' \
+        "$dir" >"$home/config/zem/QW000.INI"
+    psql -h "$dir" -U postgres -q -c "CREATE SCHEMA harness" zemtest
+    begin=$(date +%s)
+    if XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" "$root/build/bin/zem0482" init --server \
+        >"$dir/suite.log" 2>&1 &&
+        "$root/build/bin/zem-harness" concurrency --home "$home" --seconds "${ZEM_PG_HARNESS_SECONDS:-10}" \
+            >>"$dir/suite.log" 2>&1; then
+        passed=$((passed + 1))
+        tail -n 12 "$dir/suite.log"
+    else
+        failed=$((failed + 1))
+        broken=$((broken + 1))
+        cat "$dir/suite.log"
+    fi
+    echo "PostgreSQL: harness concurrency ($(( $(date +%s) - begin )) s)"
+fi
 echo "PostgreSQL: $(( $(date +%s) - start )) s en total"
 echo "$passed passed, $failed failed"
 ((broken == 0))
