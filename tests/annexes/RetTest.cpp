@@ -9,6 +9,7 @@
 #include "data/SeedCatalogue.h"
 #include "declaration/FormSession.h"
 #include "startup/Database.h"
+#include "support/Refusal.h"
 #include "support/TestEnv.h"
 
 namespace zem {
@@ -133,13 +134,12 @@ TEST_F(RetTest, APayerOfBox130IsDeletedWithItsMonthsAndTheBoxFollows) {
 
     // The payer and its months go together or not at all: months that cannot be deleted keep the payer.
     ASSERT_TRUE(
-        env.db().execute(u"CREATE TEMP TRIGGER keep_months BEFORE DELETE ON TMP_F0480DETRTA "
-                         "BEGIN SELECT RAISE(ABORT, 'locked'); END"_s));
+        test::refuseWrites(env.db(), u"keep_months"_s, u"DELETE"_s, u"TMP_F0480DETRTA"_s, u"locked"_s));
     EXPECT_FALSE(r->remove(0));
     EXPECT_EQ(rows(u"TMP_F0482RETCAB"_s), 1);
     EXPECT_EQ(rows(u"TMP_F0480DETRTA"_s), 3);
     EXPECT_EQ(declaration.text(130), u"301"_s);
-    ASSERT_TRUE(env.db().execute(u"DROP TRIGGER keep_months"_s));
+    ASSERT_TRUE(test::dropRefusal(env.db(), u"keep_months"_s, u"TMP_F0480DETRTA"_s));
 
     env.sink.setNextAnswer(MsgAnswer::Yes);
     ASSERT_TRUE(r->Eliminar_ITF(0));

@@ -11,6 +11,7 @@
 #include "startup/IniFile.h"
 #include "startup/Schema.h"
 #include "startup/SqlDialect.h"
+#include "support/Refusal.h"
 #include "support/Taxpayers.h"
 #include "support/TestEnv.h"
 
@@ -240,17 +241,7 @@ TEST_F(StoreTest, FailedStatementLeavesThePreviousDeclaration) {
 
     model.setText(100, u"99"_s);
     exec(u"DELETE FROM TMP_F0476DIVID"_s);
-    if (env.db().dialect() == Dialect::Postgres) {
-        exec(
-            u"CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS "
-            "$$BEGIN RAISE EXCEPTION 'disco lleno'; END$$"_s);
-        exec(u"CREATE TRIGGER refuse BEFORE INSERT ON f0480condomi FOR EACH ROW EXECUTE FUNCTION refuse()"_s);
-    } else {
-        exec(
-            u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON f0480condomi BEGIN SELECT RAISE(ABORT, 'disco "
-            u"lleno'); "
-            "END"_s);
-    }
+    ASSERT_TRUE(test::refuseWrites(env.db(), u"refuse"_s, u"INSERT"_s, u"f0480condomi"_s, u"disco lleno"_s));
     env.sink.clear();
     EXPECT_FALSE(store.GrabarForm(checks));
     EXPECT_EQ(store.lastFailure(), DeclarationStore::Failure::Database);

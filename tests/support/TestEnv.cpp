@@ -1,4 +1,5 @@
 #include "support/TestEnv.h"
+#include "support/Refusal.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -76,6 +77,25 @@ void dropTestSchema(const Settings& server) {
 QList<std::pair<QString, QString>> serverKeys(const Settings& s) {
     return {{u"DBDriver"_s, s.dbDriver}, {u"DBHost"_s, s.dbHost}, {u"DBPort"_s, QString::number(s.dbPort)},
             {u"DBName"_s, s.dbName},     {u"DBUser"_s, s.dbUser}, {u"DBSchema"_s, s.dbSchema}};
+}
+
+bool refuseWrites(Db& db, const QString& name, const QString& event, const QString& table,
+                  const QString& words) {
+    if (db.dialect() == Dialect::Sqlite) {
+        return db.execute(u"CREATE TEMP TRIGGER "_s + name + u" BEFORE "_s + event + u" ON "_s + table +
+                          u" BEGIN SELECT RAISE(ABORT, '"_s + words + u"'); END"_s);
+    }
+    return db.execute(u"CREATE OR REPLACE FUNCTION "_s + name +
+                      u"() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN RAISE EXCEPTION '"_s + words +
+                      u"'; END$$"_s) &&
+           db.execute(u"CREATE TRIGGER "_s + name + u" BEFORE "_s + event + u" ON "_s + table +
+                      u" FOR EACH ROW EXECUTE FUNCTION "_s + name + u"()"_s);
+}
+
+bool dropRefusal(Db& db, const QString& name, const QString& table) {
+    if (db.dialect() == Dialect::Sqlite)
+        return db.execute(u"DROP TRIGGER "_s + name);
+    return db.execute(u"DROP TRIGGER "_s + name + u" ON "_s + table);
 }
 
 TestEnv::TestEnv() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session(sink, clock) {
