@@ -62,7 +62,7 @@ done
 if [ -x "$root/build/bin/zem-harness" ]; then
     home="$dir/harness"
     mkdir -p "$home/config/zem"
-    printf '[Options]\r\nDBDriver=QPSQL\r\nDBHost=%s\r\nDBPort=5432\r\nDBName=zemtest\r\nDBUser=postgres\r\nDBSchema=harness\r\n' \
+    printf '[Options]\r\nDBDriver=QPSQL\r\nDBHost=%s\r\nDBPort=5432\r\nDBName=zemtest\r\nDBUser=postgres\r\nDBSchema=harness\r\nSysUser=CONTADOR\r\n' \
         "$dir" >"$home/config/zem/QW000.INI"
     psql -h "$dir" -U postgres -q -c "CREATE SCHEMA harness" zemtest
     begin=$(date +%s)

@@ -66,7 +66,7 @@ TEST(CliEntry, AnUnchangedDeclarationSavedAgainKeepsItsStateAndEveryRow) {
     EXPECT_NE(again.code, 2) << again.err.toStdString();
     EXPECT_EQ(rows(zem, det) + rows(zem, annex) + rows(zem, cab), before);
     EXPECT_TRUE(rows(zem, det).contains(u"|840|5000|"_s));
-    EXPECT_TRUE(rows(zem, annex).contains(u"|133|200605|"_s));
+    EXPECT_TRUE(rows(zem, annex).startsWith(u"133|200605|"_s));
 }
 
 TEST(CliEntry, AChequePaymentIsStoredWhole) {

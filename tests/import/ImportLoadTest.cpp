@@ -2,6 +2,7 @@
 #include "ImportFixture.h"
 #include "startup/Database.h"
 #include "startup/Schema.h"
+#include "startup/SqlDialect.h"
 
 namespace zem::test {
 namespace {
@@ -125,8 +126,11 @@ TEST_F(ImportLoadTest, ALoadThatFailsHalfWayLeavesNoRowBehind) {
     // load fails there.
     ASSERT_TRUE(db.execute(u"DROP TABLE TMP_F0480PAGCTA"_s));
     QStringList columns = annexByWorking(u"TMP_F0480PAGCTA"_s)->columns;
+    for (QString& column : columns)
+        column += u" TEXT"_s;
     columns[0] += u" CHECK (casilla <> '127')"_s;
-    ASSERT_TRUE(db.execute(u"CREATE TEMP TABLE TMP_F0480PAGCTA ("_s + columns.join(u", "_s) + u')'));
+    ASSERT_TRUE(db.execute(u"CREATE TEMP TABLE TMP_F0480PAGCTA ("_s + columns.join(u", "_s) +
+                           entryOrderDefinition(db.dialect()) + u')'));
     EXPECT_EQ(importRecords(goodRecords()), PackageImport::Outcome::Database);
     EXPECT_EQ(count(u"TMP_F0480PAGOS"_s), 1);
     EXPECT_EQ(count(u"TMP_F0480DETRTA"_s), 0);
