@@ -170,7 +170,8 @@ TEST_F(RegisterTest, TheListOf529HasNoTaxableIncomeColumn) {
     EXPECT_EQ(headers(*open(133)).last(), u"Monto Gravado"_s);
     EXPECT_FALSE(headers(*open(529)).contains(u"Monto Gravado"_s));
     EXPECT_EQ(headers(*open(529)).size(), 7);
-    auto e = open(529)->newEntry();
+    const auto r529 = open(529);  // the entry refers to its register, which must outlive it
+    auto e = r529->newEntry();
     EXPECT_FALSE(e->field(u"mto_gravado"_s));
     EXPECT_EQ(e->choices(u"num_for"_s).size(), 9);
 }
@@ -246,7 +247,8 @@ TEST_F(RegisterTest, DeletingARowTouchesOnlyItsBoxAndImportedRowsGoLikeAnyOther)
 }
 
 TEST_F(RegisterTest, PaymentsOnAccountSayWhichAmountIsWrongInTheirOwnWords) {
-    auto e = open(127)->newEntry();
+    const auto r = open(127);
+    auto e = r->newEntry();
     const auto refusal = [&] {
         env.sink.clear();
         EXPECT_FALSE(e->accept());
