@@ -2,6 +2,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include "AnnexCommon.h"
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -26,11 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Assignments = QList<QPair<int, QString>>;
-
-int refuse(const QString& message) {
-    printError(message);
-    return kRefused;
-}
 
 // Reads every BOX=VALUE word before anything is set, so that a bad word changes nothing.
 bool readAssignments(const QStringList& words, Assignments* out) {
@@ -201,14 +197,7 @@ int cmdSave(const QStringList& words) {
     cli.sink.flushToStderr();
     if (!set)
         return kRefused;
-    if (!form.save()) {
-        cli.sink.flushToStderr();
-        return kRefused;
-    }
-    const QString message = cli.sink.lastText();
-    cli.sink.flushToStderr(true);
-    printLine(message);
-    return form.validation().inconsistent() ? kFinding : kOk;
+    return saveAndReport(cli, form);
 }
 
 int cmdShow(const QStringList& words) {
