@@ -2,10 +2,12 @@
 // as on a full disk; the I/O shim failing the database's writes and flushes after some calls). Whatever
 // happens the module must say so in its own words, never report a failed write as done, and leave the
 // declaration wholly as it was or wholly the new generation.
+#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -158,9 +160,23 @@ void runBoth(Tally& t, const Installation& inst, const QString& ruc, const Failu
     judge(t, f.label + u", zem0482 save"_s, r, ruc, before, false);
 }
 
+// What LD_PRELOAD must hold for the shim. In a build with the address sanitizer its runtime must be the first
+// library loaded, ahead of anything preloaded, so it goes first when this harness itself carries it.
+QString preload() {
+    QString libs = QString::fromUtf8(ZEM_EIO_SHIM);
+    if (void* init = dlsym(RTLD_DEFAULT, "__asan_init")) {
+        Dl_info info{};
+        // A runtime linked into the program itself (clang's default) needs nothing preloaded.
+        const QString runtime = dladdr(init, &info) != 0 ? QString::fromLocal8Bit(info.dli_fname) : QString();
+        if (QFileInfo(runtime).fileName().startsWith(u"lib"_s))
+            libs = runtime + u':' + libs;
+    }
+    return libs;
+}
+
 // The shim's variables for failing from the n-th call on (0: never), counting into countFile when given.
 QStringList shim(const QString& dbFile, long n, bool full, const QString& countFile = {}) {
-    QStringList env = {u"LD_PRELOAD="_s + QString::fromUtf8(ZEM_EIO_SHIM), u"ZEM_EIO_MATCH="_s + dbFile,
+    QStringList env = {u"LD_PRELOAD="_s + preload(), u"ZEM_EIO_MATCH="_s + dbFile,
                        u"ZEM_EIO_AFTER="_s + QString::number(n)};
     if (full)
         env << u"ZEM_EIO_FULL=1"_s;
