@@ -14,11 +14,6 @@ namespace zem::cli {
 
 using namespace Qt::StringLiterals;
 
-int refuse(const QString& message) {
-    printError(message);
-    return kRefused;
-}
-
 std::unique_ptr<FormSession> openTaxpayer(CliSession& cli, const QString& ruc, bool mayStart) {
     if (!cli.open() || !taxpayerVisible(cli, ruc))
         return nullptr;
@@ -40,7 +35,7 @@ std::unique_ptr<AnnexRegister> registerOf(CliSession& cli, FormSession& form, co
         for (int b : registerBoxes())
             boxes << boxCode(b);
         boxes += gridRegisterNames();
-        printError(u"La casilla «"_s + word +
+        printError(u"La casilla «"_s + echoed(word) +
                    u"» no tiene un registro de detalle; lo tienen las casillas "_s + boxes.join(u", "_s) +
                    u'.');
     }

@@ -15,9 +15,6 @@ namespace zem::cli {
 
 class CliSession;
 
-// Prints the message on standard error; kRefused.
-int refuse(const QString& message);
-
 // Opens the taxpayer's declaration in preparation (a new one when it does not exist and mayStart): its
 // working tables then hold its register rows. Nothing, with the reason on standard error, otherwise.
 std::unique_ptr<FormSession> openTaxpayer(CliSession& cli, const QString& ruc, bool mayStart);

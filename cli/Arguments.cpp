@@ -17,12 +17,12 @@ Arguments parseArguments(const QStringList& words, const QStringList& valueOptio
             a.flags.insert(w);
         } else if (valueOptions.contains(w)) {
             if (i + 1 >= words.size()) {
-                a.error = u"Falta el valor de la opción "_s + w + u'.';
+                a.error = u"Falta el valor de la opción "_s + echoed(w) + u'.';
                 return a;
             }
             a.options.insert(w, words[++i]);
         } else {
-            a.error = u"Opción desconocida: "_s + w + u'.';
+            a.error = u"Opción desconocida: "_s + echoed(w) + u'.';
             return a;
         }
     }

@@ -8,6 +8,7 @@
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "Output.h"
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
@@ -121,8 +122,8 @@ int annexDelete(const QStringList& words) {
         // A register of payers with lines lists each payer on as many lines as it has: its rows are payers.
         const bool payers = !r->def().details.isEmpty();
         return refuse(u"La casilla "_s + registerWord(*r) +
-                      (payers ? u" no tiene el pagador «"_s : u" no tiene la fila «"_s) + a.positional[2] +
-                      u"»; tiene "_s + QString::number(r->count()) +
+                      (payers ? u" no tiene el pagador «"_s : u" no tiene la fila «"_s) +
+                      echoed(a.positional[2]) + u"»; tiene "_s + QString::number(r->count()) +
                       (payers ? u" pagador(es), numerados como en «annex list»."_s : u" fila(s)."_s));
     }
     if (!r->remove(row - 1)) {

@@ -20,7 +20,7 @@ namespace {
 int addCoOwner(CliSession& cli, FormSession& form, const QHash<QString, QString>& assigned) {
     for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
         if (it.key() != u"tip_doc_con" && it.key() != u"num_ruc")
-            return refuse(u"La columna «"_s + it.key() +
+            return refuse(u"La columna «"_s + echoed(it.key()) +
                           u"» no se registra en los condóminos; sus columnas son: tip_doc_con, num_ruc."_s);
     }
     Condominio entry(cli.session, form.declaration().ruc());
@@ -49,8 +49,9 @@ int fillEntry(AnnexEntry& entry, const QHash<QString, QString>& assigned, const 
     for (auto it = assigned.cbegin(); it != assigned.cend(); ++it) {
         const EntryField* f = entry.field(it.key());
         if (!f)
-            return refuse(u"La columna «"_s + it.key() + u"» no se registra en el detalle de la casilla "_s +
-                          box + u"; sus columnas son: "_s + columns.join(u", "_s) + u'.');
+            return refuse(u"La columna «"_s + echoed(it.key()) +
+                          u"» no se registra en el detalle de la casilla "_s + box +
+                          u"; sus columnas son: "_s + columns.join(u", "_s) + u'.');
         if (f->kind == EntryKind::Computed)
             return refuse(u"La columna "_s + f->column + u" («"_s + f->label +
                           u"») se calcula; no se registra."_s);
@@ -62,7 +63,7 @@ int fillEntry(AnnexEntry& entry, const QHash<QString, QString>& assigned, const 
             continue;
         if (!entry.setValue(f.column, assigned.value(f.column))) {
             if (entry.isEnabled(f.column))
-                return refuse(u"El valor «"_s + assigned.value(f.column) +
+                return refuse(u"El valor «"_s + echoed(assigned.value(f.column)) +
                               u"» no es válido para la columna "_s + f.column + u" («"_s + f.label +
                               u"»)."_s);
             return refuse(u"La columna "_s + f.column + u" («"_s + f.label + u"») no se registra con "_s +
@@ -108,7 +109,7 @@ int annexAdd(const QStringList& words) {
         const qsizetype eq = w.indexOf(u'=');
         const QString column = eq > 0 ? w.left(eq).trimmed().toLower() : QString();
         if (column.isEmpty() || assigned.contains(column))
-            return refuse(u"Argumento inválido «"_s + w +
+            return refuse(u"Argumento inválido «"_s + echoed(w) +
                           u"»: escriba cada COLUMNA=VALOR una vez, por ejemplo mto_trib=1234.50."_s);
         assigned.insert(column, w.mid(eq + 1));
     }
@@ -178,7 +179,7 @@ int annexAdd(const QStringList& words) {
         entry = r->entryFor(row);
     } else if (generated && !number.isEmpty()) {
         return refuse(u"La casilla "_s + r->box() + u" no tiene un pagador sin documento con el número «"_s +
-                      number +
+                      echoed(number) +
                       u"»; para registrar uno nuevo omita num_doc_ret y se le generará su número."_s);
     }
     if (const int done = fillEntry(*entry, ofHeader, r->box()); done != kOk) {

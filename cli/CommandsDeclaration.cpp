@@ -7,6 +7,7 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "DeclarationOpening.h"
+#include "Output.h"
 #include "data/Documents.h"
 #include "data/Format.h"
 #include "declaration/BoxTable.h"
@@ -34,7 +35,7 @@ bool readAssignments(const QStringList& words, Assignments* out) {
         int box = 0;
         QString value;
         if (!parseBoxAssignment(w, &box, &value)) {
-            printError(u"Argumento inválido «"_s + w +
+            printError(u"Argumento inválido «"_s + echoed(w) +
                        u"»: escriba CASILLA=VALOR, por ejemplo 107=340000."_s);
             return false;
         }
@@ -87,7 +88,7 @@ DeclarationKey keyFor(const QString& ruc, const Arguments& a) {
 
 QString noDeclaration(const DeclarationKey& key) {
     return key.sent ? u"No existe la declaración enviada del RUC "_s + key.ruc + u" con el correlativo "_s +
-                          key.correl + u'.'
+                          echoed(key.correl) + u'.'
                     : u"No existe la declaración del RUC "_s + key.ruc + u'.';
 }
 

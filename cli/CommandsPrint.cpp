@@ -6,6 +6,7 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "DeclarationOpening.h"
+#include "Output.h"
 #include "reports/PrintJob.h"
 #include "reports/ReportOutput.h"
 
@@ -14,11 +15,6 @@ namespace zem::cli {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-int refuse(const QString& message) {
-    printError(message);
-    return kRefused;
-}
 
 // The listings named by --anexos: "all", "none" or listing keys separated by commas.
 bool readListings(const QString& text, QSet<QString>* listings) {
@@ -34,7 +30,7 @@ bool readListings(const QString& text, QSet<QString>* listings) {
         const QString w = word.trimmed().toUpper();
         const QString key = w.size() < 3 && w.toInt() > 0 ? w.rightJustified(3, u'0') : w;
         if (!known.contains(key)) {
-            printError(u"Anexo desconocido «"_s + word.trimmed() +
+            printError(u"Anexo desconocido «"_s + echoed(word.trimmed()) +
                        u"»: escriba all, none o una lista como "_s + u"133,529. Anexos: "_s +
                        known.join(u',') + u'.');
             return false;
@@ -109,7 +105,7 @@ int cmdPrint(const QStringList& words) {
         const QString prn = a.option(u"--prn"_s);
         QFile::remove(prn);
         if (!QFile::copy(file->path, prn))
-            return refuse(u"No se pudo escribir el reporte en "_s + prn + u'.');
+            return refuse(u"No se pudo escribir el reporte en "_s + echoed(prn) + u'.');
         printLine(u"Copia del reporte: "_s + prn);
     }
     const reports::PageRange all;

@@ -2,6 +2,7 @@
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "Output.h"
 #include "shell/Installation.h"
 #include "shell/Registration.h"
 #include "startup/IniFile.h"
@@ -10,14 +11,7 @@ namespace zem::cli {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-int refuse(const QString& message) {
-    printError(message);
-    return kRefused;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int cmdInit(const QStringList& words) {
     static const Command command{

@@ -1,4 +1,5 @@
 #include "DeclarationOpening.h"
+#include "Output.h"
 
 #include "CliSession.h"
 #include "data/Documents.h"
@@ -12,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 bool taxpayerVisible(CliSession& cli, const QString& ruc) {
     if (const QString fault = rucFault(ruc); !fault.isEmpty()) {
-        printError(fault + u": "_s + ruc.left(40));
+        printError(fault + u": "_s + echoed(ruc));
         return false;
     }
     Session& s = cli.session;

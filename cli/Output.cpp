@@ -1,5 +1,7 @@
 #include "Output.h"
 
+#include "Commands.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,12 +11,31 @@ namespace zem::cli {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QByteArray shown(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\n' && u != u'\t') || (u >= 0x7f && u < 0xa0))
+            c = QChar::ReplacementCharacter;
+    }
+    return out.toUtf8();
+}
+
+}  // namespace
+
 void printLine(const QString& text) {
-    std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+    std::fprintf(stdout, "%s\n", shown(text).constData());
 }
 
 void printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::fprintf(stderr, "%s\n", shown(text).constData());
+}
+
+int refuse(const QString& message) {
+    printError(message);
+    return kRefused;
 }
 
 void printJson(const QJsonValue& value) {

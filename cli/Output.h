@@ -9,9 +9,14 @@
 
 namespace zem::cli {
 
+// Both show a control character of the text as "�": a caller's text must not move the cursor, clear the
+// screen or retitle the terminal when a message quotes it.
 void printLine(const QString& text);   // standard output
 void printError(const QString& text);  // standard error
 void printJson(const QJsonValue& value);
+
+// Prints the message on standard error and gives the exit code of a refused command.
+int refuse(const QString& message);
 
 // Prints "key<TAB>value" lines, or one JSON object with --json.
 void printPairs(const QList<QPair<QString, QString>>& pairs, bool json);

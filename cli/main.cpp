@@ -86,6 +86,6 @@ int main(int argc, char** argv) {
     if (command == u"--help" || command == u"help")
         return usage(kOk);
     if (!command.isEmpty())
-        printError(u"Orden desconocida: "_s + command);
+        printError(u"Orden desconocida: "_s + zem::echoed(command));
     return usage(kRefused);
 }

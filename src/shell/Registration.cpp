@@ -67,7 +67,7 @@ bool registerTaxpayer(Db& db, MessageSink& sink, const Taxpayer& in, const QStri
     if (t.usuario.isEmpty())
         return refuse(sink, u"Debe ingresar el usuario"_s);
     if (db.scalar(u"SELECT count(*) FROM claves WHERE usuario = ?"_s, {t.usuario}).toInt() == 0) {
-        return refuse(sink, u"El usuario "_s + t.usuario +
+        return refuse(sink, u"El usuario "_s + echoed(t.usuario) +
                                 u" no está registrado: regístrelo antes de asignarle contribuyentes."_s);
     }
     const QString acting = actingUser.trimmed();

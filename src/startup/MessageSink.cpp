@@ -47,6 +47,11 @@ QStringList RecordingMessageSink::texts() const {
     return out;
 }
 
+QString echoed(const QString& word) {
+    constexpr qsizetype kLongest = 60;
+    return word.size() <= kLongest ? word : word.left(kLongest - 1) + u'…';
+}
+
 bool RecordingMessageSink::contains(const QString& text) const {
     return texts().contains(text);
 }

@@ -67,4 +67,7 @@ private:
     QList<MsgAnswer> answers_;
 };
 
+// A caller's word as a message quotes it: whole up to 60 characters, a longer one cut with "…".
+QString echoed(const QString& word);
+
 }  // namespace zem

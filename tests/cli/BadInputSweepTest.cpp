@@ -205,6 +205,11 @@ TEST(BadInputSweep, EveryArgumentOfTheBatchToolTakesHostileText) {
                     << qPrintable(what) << " shows \"" << qPrintable(word)
                     << "\": " << qPrintable(r.err.left(500));
             }
+            // A quoted word never reaches the terminal as a control sequence, nor whole when it is huge.
+            const QString shown = r.out + r.err;
+            EXPECT_FALSE(shown.contains(u'\x1b') || shown.contains(u'\x01') || shown.contains(u'\x7f'))
+                << qPrintable(what) << " wrote a control character to the terminal";
+            EXPECT_LT(r.err.size(), 4096) << qPrintable(what) << " echoed the whole value";
             const QStringList after = stored.rows();
             if (r.code == 2) {
                 EXPECT_FALSE(r.err.trimmed().isEmpty()) << qPrintable(what) << ": refused without a word";
