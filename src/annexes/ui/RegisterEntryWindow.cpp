@@ -15,6 +15,7 @@
 #include "annexes/AnnexRegister.h"
 #include "data/Format.h"
 #include "data/ui/AmountField.h"
+#include "data/ui/SilentTeardown.h"
 #include "declaration/ui/ShownField.h"
 #include "startup/Session.h"
 
@@ -213,6 +214,10 @@ RegisterEntryWindow::RegisterEntryWindow(AnnexEntry& entry, QWidget* parent)
         showValue(f.column);
         showState(f.column);
     }
+}
+
+RegisterEntryWindow::~RegisterEntryWindow() {
+    silenceChildren(*this);
 }
 
 QString RegisterEntryWindow::controlText(const QString& column) const {

@@ -19,6 +19,7 @@ class RegisterEntryWindow : public QDialog {
 
 public:
     explicit RegisterEntryWindow(AnnexEntry& entry, QWidget* parent = nullptr);
+    ~RegisterEntryWindow() override;
 
     // The control of a column ("" when it has none).
     QWidget* control(const QString& column) const { return controls_.value(column); }

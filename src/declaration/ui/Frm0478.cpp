@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/ui/CatalogueCombo.h"
+#include "data/ui/SilentTeardown.h"
 #include "declaration/BoxTable.h"
 #include "declaration/ui/AnnexGridPanel.h"
 #include "declaration/ui/BoxFields.h"
@@ -90,7 +91,9 @@ Frm0478::Frm0478(Session& session, const FeederRegistry& feeders, const OpenRequ
     resize(1120, 780);
 }
 
-Frm0478::~Frm0478() = default;
+Frm0478::~Frm0478() {
+    silenceChildren(*this);
+}
 
 void Frm0478::bindModel() {
     Declaration& d = form_.declaration();

@@ -314,3 +314,17 @@ TEST(Frm0478, TheHintsOfTheRentAndCoOwnershipQuestionsNameTheTabsWhereTheQuestio
             << tabs.join(u'>').toStdString();
     }
 }
+
+TEST(Frm0478, AWindowDestroyedWhileABoxOrTextFieldHoldsTheFocusGoesQuietly) {
+    Fixture f;
+    for (int box : {100, 801}) {  // an amount, a name
+        auto w = f.window();
+        identify(*w);
+        w->tabs()->setCurrentIndex(box == 100 ? 1 : 0);
+        QLineEdit* typed = field(*w, box);
+        typed->setFocus();
+        QTest::keyClicks(typed, u"12"_s);
+        ASSERT_TRUE(typed->hasFocus());
+        w.reset();  // the field leaves its focus while the window's own parts are already gone
+    }
+}
