@@ -11,6 +11,7 @@
 #include "startup/DbError.h"
 #include "startup/MessageSink.h"
 #include "startup/Session.h"
+#include "startup/SystemError.h"
 #include "startup/Utility.h"
 
 namespace zem {
@@ -76,7 +77,7 @@ bool Validation::ValidaTodo(const QString& mode) {
     if (!silent) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             writable = false;
-            reportDbError(session_.sink, DbError{75, file.errorString()});
+            reportDbError(session_.sink, DbError{75, systemErrorInSpanish(file.errorString())});
         }
         if (!ValIdent(mode)) {
             inconsistent_ = true;
@@ -98,7 +99,7 @@ bool Validation::ValidaTodo(const QString& mode) {
         file.close();
         if (file.error() != QFileDevice::NoError) {
             writable = false;
-            reportDbError(session_.sink, DbError{75, file.errorString()});
+            reportDbError(session_.sink, DbError{75, systemErrorInSpanish(file.errorString())});
         }
     }
     if (!f.failed()) {

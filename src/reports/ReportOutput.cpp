@@ -7,6 +7,7 @@
 
 #include "reports/PainterCanvas.h"
 #include "reports/PrintJob.h"
+#include "startup/SystemError.h"
 
 namespace zem::reports {
 
@@ -46,7 +47,9 @@ bool outputWritable(const QString& path, MessageSink& sink) {
     QFile probe(path);
     const bool existed = probe.exists();
     if (path.isEmpty() || !probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        reportPrintError(sink, kFileAccess, probe.errorString() + u" ("_s + path.left(200) + u')');
+        const QString reason =
+            path.isEmpty() ? u"no se indicó el archivo"_s : systemErrorInSpanish(probe.errorString());
+        reportPrintError(sink, kFileAccess, reason + u" ("_s + path.left(200) + u')');
         return false;
     }
     probe.close();

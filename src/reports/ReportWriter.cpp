@@ -2,6 +2,7 @@
 
 #include "reports/ReportCanvas.h"
 #include "startup/Cp1252.h"
+#include "startup/SystemError.h"
 
 namespace zem::reports {
 
@@ -36,7 +37,7 @@ ReportWriter::~ReportWriter() {
 bool ReportWriter::open(const QString& path, QString* error) {
     file_.setFileName(path);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = file_.errorString();
+        *error = systemErrorInSpanish(file_.errorString());
         return false;
     }
     buffer_.clear();
@@ -48,7 +49,7 @@ bool ReportWriter::open(const QString& path, QString* error) {
 bool ReportWriter::close(QString* error) {
     const bool ok = flush() && file_.flush();
     if (!ok)
-        *error = file_.errorString();
+        *error = systemErrorInSpanish(file_.errorString());
     file_.close();
     return ok && !failed_;
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "startup/Database.h"
+#include "startup/SystemError.h"
 
 namespace zem::reports {
 
@@ -45,7 +46,7 @@ std::optional<SpoolFile> AsignaSpool(Db& db, const QString& reportDir, const Spo
                 break;
             }
             if (!file.exists()) {
-                *error = file.errorString();
+                *error = systemErrorInSpanish(file.errorString());
                 return false;
             }
         }

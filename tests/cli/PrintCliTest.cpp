@@ -38,6 +38,10 @@ TEST(PrintCli, PrintsTheSavedDeclarationToPdfAndRefusesWhatCannotBePrinted) {
     const Outcome unknown = zem({u"print"_s, kRuc, u"--anexos"_s, u"133,999"_s});
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.contains(u"Anexo desconocido «999»"_s)) << unknown.err.toStdString();
+    // A destination that cannot be written says why in Spanish, the system's reason included.
+    const Outcome nowhere = zem({u"print"_s, kRuc, u"--pdf"_s, zem.home.filePath(u"no-hay/d.pdf"_s)});
+    EXPECT_EQ(nowhere.code, 2);
+    EXPECT_TRUE(nowhere.err.contains(u"la carpeta no existe ("_s)) << nowhere.err.toStdString();
 
     const Outcome printed =
         zem({u"print"_s, kRuc, u"--anexos"_s, u"133,DIVIDENDOS"_s, u"--prn"_s, prn, u"--pdf"_s, pdf});

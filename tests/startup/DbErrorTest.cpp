@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSqlQuery>
 
 #include "startup/IniFile.h"
+#include "startup/SystemError.h"
 #include "support/TestEnv.h"
 
 using namespace zem;
@@ -119,4 +121,19 @@ TEST(DbErrors, ABadDatabaseNameIsRefusedBeforeTheFileIsTouched) {
     EXPECT_EQ(env.sink.messages()[0].title, u"Error de Conección"_s);
     EXPECT_TRUE(env.sink.messages()[0].text.startsWith(u"El nombre de la base de datos «"_s));
     EXPECT_TRUE(env.sink.messages()[0].text.contains(u"ze?m.db"_s));
+}
+
+TEST(DbErrors, AFileThatCannotBeWrittenGivesTheSystemsReasonInSpanish) {
+    test::TestEnv env;
+    QFile missingFolder(env.path(u"no-hay/reporte.prn"_s));
+    ASSERT_FALSE(missingFolder.open(QIODevice::WriteOnly));
+    EXPECT_EQ(systemErrorInSpanish(missingFolder.errorString()), u"la carpeta no existe"_s);
+    QFile folder(env.path(QString()));
+    ASSERT_FALSE(folder.open(QIODevice::WriteOnly));
+    EXPECT_EQ(systemErrorInSpanish(folder.errorString()), u"es una carpeta, no un archivo"_s);
+    // Qt's own untranslated texts, whatever the locale's language.
+    EXPECT_EQ(systemErrorInSpanish(u"No space left on device"_s), u"no queda espacio en el disco"_s);
+    EXPECT_EQ(systemErrorInSpanish(u"Permission denied"_s),
+              u"no tiene permiso para escribir en esa carpeta o archivo"_s);
+    EXPECT_EQ(systemErrorInSpanish(u"Unknown error 999"_s), u"Unknown error 999"_s);
 }
