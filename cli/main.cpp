@@ -1,6 +1,7 @@
 // zem0482: the batch tool of the module, over the same code as the windows.
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <memory>
 
 #include "Commands.h"
@@ -43,9 +44,18 @@ int usage(int code) {
     return code;
 }
 
+// Qt's own notices ("QStandardPaths: XDG_RUNTIME_DIR not set…") are English remarks for developers, not
+// for the user of the tool, who reads every outcome in the tool's own messages; only Qt's critical and fatal
+// messages still reach standard error.
+void qtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(qtMessages);
     // Printing draws with fonts and needs the graphical application; without a display it draws offscreen.
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

@@ -55,6 +55,7 @@ public:
         env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
         env.insert(u"USER"_s, u"CONTADOR"_s);
         env.insert(u"LOGNAME"_s, u"CONTADOR"_s);
+        env.remove(u"XDG_RUNTIME_DIR"_s);  // as in a scheduled job or a root shell
         p->setProcessEnvironment(env);
         if (fileSizeLimit > 0) {
             // As on a full disk: no file may grow past the limit.

@@ -46,6 +46,7 @@ TEST(PrintCli, PrintsTheSavedDeclarationToPdfAndRefusesWhatCannotBePrinted) {
     const Outcome printed =
         zem({u"print"_s, kRuc, u"--anexos"_s, u"133,DIVIDENDOS"_s, u"--prn"_s, prn, u"--pdf"_s, pdf});
     ASSERT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_EQ(printed.err, QString()) << "Qt's notices reached the user";
     EXPECT_TRUE(printed.out.contains(u"00000001.PRN"_s)) << printed.out.toStdString();
     QFile report(prn), document(pdf);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
