@@ -4,20 +4,15 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
-#include "data/SeedCatalogue.h"
+#include "BenchInstallation.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
-#include "startup/Clock.h"
-#include "startup/Database.h"
-#include "startup/MessageSink.h"
-#include "startup/Schema.h"
-#include "startup/Session.h"
 
 using namespace zem;
+using zem::bench::BenchInstallation;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,18 +20,7 @@ namespace {
 // A throw-away installation and a new declaration in the window, with income in every category so that the
 // edit runs the whole chain down to the debt.
 struct Bench {
-    Bench() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session(sink, clock) {
-        Settings& s = session.settings;
-        s.gSysPath = dir.path() + u'/';
-        s.gDBFile = dir.filePath(u"zem.db"_s);
-        s.gUsuario = u"CONTADOR"_s;
-        DbError error;
-        if (!createSqliteFile(s.gDBFile, &error) || !openDatabase(s, u"bench"_s, &error))
-            qFatal("database: %s", qPrintable(error.description));
-        session.gDB = std::make_unique<Db>(u"bench"_s, sink);
-        if (!createSchema(session.db()) || !createWorkingTables(session.db()) ||
-            !loadSeedCatalogue(session.db()))
-            qFatal("schema");
+    Bench() {
         // The withholding register writes its total into box 107; each keystroke alternates the amount.
         feeders.setBoxOpener(Feeder::Withholdings, [this](const FeederContext& c, int box) {
             c.declaration.setText(box, amounts[turn ^= 1]);
@@ -52,10 +36,8 @@ struct Bench {
         window->show();
     }
 
-    QTemporaryDir dir;
-    RecordingMessageSink sink;
-    FixedClock clock;
-    Session session;
+    BenchInstallation installation;
+    Session& session = installation.session;
     FeederRegistry feeders;
     std::unique_ptr<Frm0478> window;
     const QString amounts[2] = {u"340000"_s, u"120000"_s};

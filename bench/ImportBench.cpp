@@ -6,21 +6,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
+#include "BenchInstallation.h"
 #include "Packages.h"
-#include "data/SeedCatalogue.h"
 #include "import/PackageExtraction.h"
 #include "import/PackageImport.h"
 #include "import/PackageName.h"
 #include "import/RecordFiles.h"
 #include "import/ValImporta.h"
-#include "startup/Clock.h"
-#include "startup/MessageSink.h"
 #include "startup/Schema.h"
-#include "startup/Session.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
@@ -125,25 +121,12 @@ double rawLoad(Db& db, const ExtractedPackage& package, const QString& base) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    RecordingMessageSink sink;
-    Clock clock;
-    Session session(sink, clock);
-    session.settings.gDBFile = dir.filePath(u"zem.db"_s);
-    session.settings.gTmpPath = dir.filePath(u"TMP/"_s);
-    DbError error;
-    if (!createSqliteFile(session.settings.gDBFile, &error) ||
-        !openDatabase(session.settings, u"bench"_s, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.description));
-        return 1;
-    }
-    session.gDB = std::make_unique<Db>(u"bench"_s, sink);
-    Db& db = session.db();
-    if (!createSchema(db) || !createWorkingTables(db) || !loadSeedCatalogue(db))
-        return 1;
+    bench::BenchInstallation installation;
+    Session& session = installation.session;
+    Db& db = installation.db();
 
     const QString base = KeyNombreArchivo(kRuc);
-    const QString zip = dir.filePath(base + u".zip"_s);
+    const QString zip = installation.path(base + u".zip"_s);
     if (!test::writeZip(zip, test::recordMembers(base, records())))
         return 1;
     DeclarationKey key;
@@ -163,7 +146,8 @@ int main(int argc, char** argv) {
         import << timed([&] { outcome = importer.importar(zip);
     });
     if (outcome != PackageImport::Outcome::Imported) {
-        std::fprintf(stderr, "the package was refused: %s\n", qPrintable(sink.texts().join(u" | "_s)));
+        std::fprintf(stderr, "the package was refused: %s\n",
+                     qPrintable(installation.sink.texts().join(u" | "_s)));
         return 1;
     }
     loaded = 0;

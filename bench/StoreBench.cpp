@@ -4,18 +4,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
+#include "BenchInstallation.h"
 #include "declaration/Checks.h"
 #include "declaration/Declaration.h"
 #include "declaration/Store.h"
 #include "declaration/StoreBoxes.h"
-#include "startup/Clock.h"
-#include "startup/MessageSink.h"
 #include "startup/Schema.h"
-#include "startup/Session.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
@@ -95,21 +92,9 @@ double rawInsert(Db& db, int rows) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    RecordingMessageSink sink;
-    Clock clock;
-    Session session(sink, clock);
-    session.settings.gDBFile = dir.filePath(u"zem.db"_s);
-    DbError error;
-    if (!createSqliteFile(session.settings.gDBFile, &error) ||
-        !openDatabase(session.settings, u"bench"_s, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.description));
-        return 1;
-    }
-    session.gDB = std::make_unique<Db>(u"bench"_s, sink);
-    Db& db = session.db();
-    if (!createSchema(db) || !createWorkingTables(db))
-        return 1;
+    bench::BenchInstallation installation(false);
+    Session& session = installation.session;
+    Db& db = installation.db();
 
     Declaration model;
     DeclarationStore store(session, model);

@@ -5,20 +5,15 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 
-#include "data/SeedCatalogue.h"
+#include "BenchInstallation.h"
 #include "declaration/DeclarationState.h"
 #include "declaration/FormSession.h"
 #include "declaration/ui/EditUndoStack.h"
-#include "startup/Clock.h"
-#include "startup/Database.h"
-#include "startup/MessageSink.h"
-#include "startup/Schema.h"
-#include "startup/Session.h"
 
 using namespace zem;
+using zem::bench::BenchInstallation;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -26,18 +21,7 @@ namespace {
 // A throw-away installation and a new declaration with income in every category, so that an edit of 107
 // runs the whole chain down to the debt; its journal is kept as the window keeps it.
 struct Bench {
-    Bench() : clock(QDateTime(QDate(2007, 3, 15), QTime(10, 0))), session(sink, clock) {
-        Settings& s = session.settings;
-        s.gSysPath = dir.path() + u'/';
-        s.gDBFile = dir.filePath(u"zem.db"_s);
-        s.gUsuario = u"CONTADOR"_s;
-        DbError error;
-        if (!createSqliteFile(s.gDBFile, &error) || !openDatabase(s, u"bench"_s, &error))
-            qFatal("database: %s", qPrintable(error.description));
-        session.gDB = std::make_unique<Db>(u"bench"_s, sink);
-        if (!createSchema(session.db()) || !createWorkingTables(session.db()) ||
-            !loadSeedCatalogue(session.db()))
-            qFatal("schema");
+    Bench() {
         form = std::make_unique<FormSession>(session);
         stack = std::make_unique<EditUndoStack>(*form);
         stack->setUndoLimit(100);
@@ -60,10 +44,8 @@ struct Bench {
             qFatal("refused");
     }
 
-    QTemporaryDir dir;
-    RecordingMessageSink sink;
-    FixedClock clock;
-    Session session;
+    BenchInstallation installation;
+    Session& session = installation.session;
     std::unique_ptr<FormSession> form;
     std::unique_ptr<EditUndoStack> stack;
     const QString amounts[2] = {u"340000"_s, u"120000"_s};
