@@ -136,7 +136,7 @@ bool Graba_Patrimonial(Db& db, const AnnexTable& table, const DeclarationKey& ke
     values.resize(first + n + 1);
     while (working.next()) {
         for (int i = 0; i < n; ++i) {
-            const QVariant v = working.value(table.columns[i]);
+            const QVariant v = working.value(i);  // the columns come in the order the query names them
             values[first + i] = cut && !v.isNull() ? QVariant(v.toString().left(40).trimmed()) : v;
         }
         setCheckCode(values);

@@ -33,15 +33,18 @@ TableRows readWorkingTable(Db& db, const QString& table) {
         return out;
     // The entry-order column is the table's own bookkeeping: rows written back get new numbers, in order.
     const QSqlRecord record = q.record();
+    QList<int> kept;  // read by position: a lookup by name for every value costs more than the read itself
     for (int i = 0; i < record.count(); ++i) {
-        if (record.fieldName(i) != entryOrderColumn(db.dialect()))
+        if (record.fieldName(i) != entryOrderColumn(db.dialect())) {
             out.columns << record.fieldName(i);
+            kept << i;
+        }
     }
     while (q.next()) {
         QVariantList row;
-        row.reserve(out.columns.size());
-        for (const QString& column : std::as_const(out.columns))
-            row << q.value(column);
+        row.reserve(kept.size());
+        for (const int i : std::as_const(kept))
+            row << q.value(i);
         out.rows << row;
     }
     return out;
