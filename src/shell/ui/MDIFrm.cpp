@@ -85,7 +85,7 @@ const QList<ToolButton>& toolButtons() {
         {2, u"Modifcar", QStyle::SP_FileDialogContentsView, "document-open", nullptr},
         {3, u"Eliminar", QStyle::SP_CustomBase, "edit-delete", deleteIcon},
         {4, u"Imprimir", QStyle::SP_CustomBase, "document-print", printerIcon},
-        {5, u"Salir", QStyle::SP_DialogCloseButton, "application-exit", nullptr},
+        {5, u"Salir", QStyle::SP_CustomBase, "application-exit", exitIcon},
         {7, u"Numero de orden", QStyle::SP_CustomBase, "document-edit", orderNumberIcon},
         {10, u"", QStyle::SP_DialogHelpButton, "help-contents", nullptr},
     };

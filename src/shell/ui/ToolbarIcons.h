@@ -9,5 +9,6 @@ QIcon newDeclarationIcon();
 QIcon printerIcon();
 QIcon orderNumberIcon();
 QIcon deleteIcon();
+QIcon exitIcon();
 
 }  // namespace zem
