@@ -28,12 +28,32 @@ void EditRecorder::begin(const QString& description, const QStringList& tables) 
     }
     if (!db_)
         return;
+    QStringList untaken;
     for (const QString& table : tables) {
         const bool taken = std::any_of(tablesBefore_.cbegin(), tablesBefore_.cend(),
                                        [&table](const TableRows& t) { return t.table == table; });
-        if (!taken)
-            tablesBefore_.append(readWorkingTable(*db_, table));
+        if (!taken && !untaken.contains(table))
+            untaken << table;
     }
+    tablesBefore_ += snapshot(untaken);
+}
+
+QList<TableRows> EditRecorder::snapshot(const QStringList& tables) {
+    QList<TableRows> out;
+    if (tables.isEmpty())
+        return out;
+    const std::optional<QSet<QString>> withRows = presence_.withRows(*db_, tables);
+    for (const QString& table : tables) {
+        const auto known = columnsOf_.constFind(table);
+        if (withRows && !withRows->contains(table) && known != columnsOf_.constEnd()) {
+            out.append({table, *known, {}});
+            continue;
+        }
+        out.append(readWorkingTable(*db_, table));
+        if (!out.last().columns.isEmpty())
+            columnsOf_.insert(table, out.last().columns);
+    }
+    return out;
 }
 
 void EditRecorder::end() {
@@ -43,10 +63,16 @@ void EditRecorder::end() {
     edit->description = description_;
     edit->fields = diffStates(before_, d_.state());
     before_ = {};
+    QStringList readable;
+    for (const TableRows& before : std::as_const(tablesBefore_)) {
+        if (!before.columns.isEmpty())  // otherwise the read failed: this table cannot be taken back
+            readable << before.table;
+    }
+    QList<TableRows> now = db_ ? snapshot(readable) : QList<TableRows>();
     for (const TableRows& before : std::as_const(tablesBefore_)) {
         if (before.columns.isEmpty())
-            continue;  // the read failed: this table cannot be taken back
-        TableRows after = readWorkingTable(*db_, before.table);
+            continue;
+        TableRows& after = now[readable.indexOf(before.table)];
         if (!after.columns.isEmpty() && !sameRows(after, before))
             edit->tables.append({before, std::move(after)});
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -94,6 +95,12 @@ private:
     QString description_;
     DeclarationState before_;
     QList<TableRows> tablesBefore_;
+    // The columns of each working table read so far: an empty table is then known without reading it.
+    QHash<QString, QStringList> columnsOf_;
+    TablePresence presence_;
+
+    // The rows of each table: those the one question of which tables have rows finds empty are not read.
+    QList<TableRows> snapshot(const QStringList& tables);
 };
 
 }  // namespace zem

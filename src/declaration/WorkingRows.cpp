@@ -50,6 +50,35 @@ TableRows readWorkingTable(Db& db, const QString& table) {
     return out;
 }
 
+std::optional<QSet<QString>> TablePresence::withRows(Db& db, const QStringList& tables) {
+    if (tables.isEmpty())
+        return QSet<QString>();
+    if (!query_ || tables != tables_) {
+        QStringList parts;
+        for (qsizetype i = 0; i < tables.size(); ++i)
+            parts << u"SELECT %1 WHERE EXISTS (SELECT 1 FROM %2)"_s.arg(i).arg(tables[i]);
+        query_.emplace(db.handle());
+        query_->setForwardOnly(true);
+        tables_ = tables;
+        if (!query_->prepare(parts.join(u" UNION ALL "_s))) {
+            query_.reset();
+            return std::nullopt;
+        }
+    }
+    if (!query_->exec()) {
+        query_.reset();
+        return std::nullopt;
+    }
+    QSet<QString> out;
+    while (query_->next())
+        out.insert(tables_.value(query_->value(0).toInt()));
+    const bool whole = !query_->lastError().isValid();
+    query_->finish();  // the statement keeps no read open between questions
+    if (!whole)
+        return std::nullopt;
+    return out;
+}
+
 bool writeWorkingTable(Db& db, const TableRows& rows) {
     if (rows.columns.isEmpty())
         return false;

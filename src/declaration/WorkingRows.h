@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <optional>
 
 namespace zem {
 
@@ -24,6 +27,18 @@ bool sameRows(const TableRows& a, const TableRows& b);
 
 // Reads every row of the working table. An empty TableRows (no columns) when the read failed (reported).
 TableRows readWorkingTable(Db& db, const QString& table);
+
+// Which of the working tables hold any row, asked in one statement. The statement is prepared once for a list
+// of tables and kept: asking again about the same list costs no parsing.
+class TablePresence {
+public:
+    // nullopt when the question failed: the caller then reads every table, which reports the failure.
+    std::optional<QSet<QString>> withRows(Db& db, const QStringList& tables);
+
+private:
+    QStringList tables_;
+    std::optional<QSqlQuery> query_;
+};
 
 // Puts the rows back as they were: the table is emptied and refilled, in one transaction. False when the
 // database failed (reported; the table is then as it was).
