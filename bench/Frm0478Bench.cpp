@@ -7,12 +7,12 @@
 #include <QTest>
 #include <memory>
 
-#include "BenchInstallation.h"
+#include "data/SeedCatalogue.h"
 #include "declaration/ui/FeederRegistry.h"
 #include "declaration/ui/Frm0478.h"
+#include "support/TestEnv.h"
 
 using namespace zem;
-using zem::bench::BenchInstallation;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,6 +21,8 @@ namespace {
 // edit runs the whole chain down to the debt.
 struct Bench {
     Bench() {
+        if (!loadSeedCatalogue(session.db()))
+            qFatal("catalogue");
         // The withholding register writes its total into box 107; each keystroke alternates the amount.
         feeders.setBoxOpener(Feeder::Withholdings, [this](const FeederContext& c, int box) {
             c.declaration.setText(box, amounts[turn ^= 1]);
@@ -36,7 +38,7 @@ struct Bench {
         window->show();
     }
 
-    BenchInstallation installation;
+    test::TestEnv installation;  // the database with its schema and working tables
     Session& session = installation.session;
     FeederRegistry feeders;
     std::unique_ptr<Frm0478> window;

@@ -9,14 +9,15 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "BenchInstallation.h"
 #include "Packages.h"
+#include "data/SeedCatalogue.h"
 #include "import/PackageExtraction.h"
 #include "import/PackageImport.h"
 #include "import/PackageName.h"
 #include "import/RecordFiles.h"
 #include "import/ValImporta.h"
 #include "startup/Schema.h"
+#include "support/TestEnv.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
@@ -121,9 +122,11 @@ double rawLoad(Db& db, const ExtractedPackage& package, const QString& base) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    bench::BenchInstallation installation;
+    test::TestEnv installation;
     Session& session = installation.session;
     Db& db = installation.db();
+    if (!loadSeedCatalogue(db))
+        return 1;
 
     const QString base = KeyNombreArchivo(kRuc);
     const QString zip = installation.path(base + u".zip"_s);

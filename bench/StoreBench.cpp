@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "BenchInstallation.h"
 #include "declaration/Checks.h"
 #include "declaration/Declaration.h"
 #include "declaration/Store.h"
 #include "declaration/StoreBoxes.h"
 #include "startup/Schema.h"
+#include "support/TestEnv.h"
 
 using namespace zem;
 using namespace Qt::StringLiterals;
@@ -92,7 +92,7 @@ double rawInsert(Db& db, int rows) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    bench::BenchInstallation installation(false);
+    test::TestEnv installation;
     Session& session = installation.session;
     Db& db = installation.db();
 

@@ -7,13 +7,13 @@
 #include <QFile>
 #include <memory>
 
-#include "BenchInstallation.h"
+#include "data/SeedCatalogue.h"
 #include "declaration/DeclarationState.h"
 #include "declaration/FormSession.h"
 #include "declaration/ui/EditUndoStack.h"
+#include "support/TestEnv.h"
 
 using namespace zem;
-using zem::bench::BenchInstallation;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,6 +22,8 @@ namespace {
 // runs the whole chain down to the debt; its journal is kept as the window keeps it.
 struct Bench {
     Bench() {
+        if (!loadSeedCatalogue(session.db()))
+            qFatal("catalogue");
         form = std::make_unique<FormSession>(session);
         stack = std::make_unique<EditUndoStack>(*form);
         stack->setUndoLimit(100);
@@ -44,7 +46,7 @@ struct Bench {
             qFatal("refused");
     }
 
-    BenchInstallation installation;
+    test::TestEnv installation;  // the database with its schema and working tables
     Session& session = installation.session;
     std::unique_ptr<FormSession> form;
     std::unique_ptr<EditUndoStack> stack;
