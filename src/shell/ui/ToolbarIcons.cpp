@@ -109,29 +109,16 @@ QIcon exitIcon() {
         p.setPen(QPen(kOutline, 1));
         p.setBrush(QColor(0xe8, 0xe2, 0xd4));
         p.drawRect(QRectF(3.5, 2.5, 11, 19));  // the doorway
-        QPainterPath door;                     // the door, swung open towards the viewer
-        door.moveTo(3.5, 2.5);
-        door.lineTo(9.5, 4.5);
-        door.lineTo(9.5, 23.0);
-        door.lineTo(3.5, 21.5);
-        door.closeSubpath();
-        p.setBrush(QColor(0xa0, 0x6a, 0x3c));
-        p.drawPath(door);
+        p.setBrush(QColor(0xa0, 0x6a, 0x3c));  // the door, swung open towards the viewer
+        p.drawPolygon(
+            QPolygonF({QPointF(3.5, 2.5), QPointF(9.5, 4.5), QPointF(9.5, 23), QPointF(3.5, 21.5)}));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xf0, 0xd0, 0x60));
         p.drawEllipse(QPointF(8.2, 13), 0.9, 0.9);  // the knob
-        QPainterPath arrow;                         // the way out
-        arrow.moveTo(12, 10.5);
-        arrow.lineTo(17, 10.5);
-        arrow.lineTo(17, 7.5);
-        arrow.lineTo(22.5, 12.5);
-        arrow.lineTo(17, 17.5);
-        arrow.lineTo(17, 14.5);
-        arrow.lineTo(12, 14.5);
-        arrow.closeSubpath();
         p.setPen(QPen(QColor(0x1e, 0x70, 0x34), 0.8));
-        p.setBrush(QColor(0x2e, 0xa0, 0x4a));
-        p.drawPath(arrow);
+        p.setBrush(QColor(0x2e, 0xa0, 0x4a));  // the way out
+        p.drawPolygon(QPolygonF({QPointF(12, 10.5), QPointF(17, 10.5), QPointF(17, 7.5), QPointF(22.5, 12.5),
+                                 QPointF(17, 17.5), QPointF(17, 14.5), QPointF(12, 14.5)}));
     });
 }
 
