@@ -12,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using zem::test::Outcome;
+using zem::test::RawFile;
 using zem::test::Tool;
 
 namespace {
@@ -20,32 +21,6 @@ const QString kDemo = u"10406958278"_s;
 // The identification a declaration needs to be saved.
 const QStringList kIdentification = {u"552=1"_s, u"554=0"_s, u"005=0"_s,  u"027=2"_s, u"556=1"_s,
                                      u"560=0"_s, u"561=0"_s, u"025=01"_s, u"599=E"_s};
-
-// A raw connection to the installation's file, as another program (or a damaged disk) would touch it.
-class RawFile {
-public:
-    explicit RawFile(const QString& path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name_);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawFile() {
-        QSqlDatabase::database(name_).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    QSqlQuery exec(const QString& sql) {
-        QSqlQuery q(QSqlDatabase::database(name_));
-        q.exec(sql);
-        return q;
-    }
-    QVariant scalar(const QString& sql) {
-        QSqlQuery q = exec(sql);
-        return q.next() ? q.value(0) : QVariant();
-    }
-
-private:
-    QString name_ = u"raw"_s;
-};
 
 QByteArray bytesOf(const QString& path) {
     QFile f(path);

@@ -22,6 +22,51 @@ namespace zem::test {
 
 using namespace Qt::StringLiterals;
 
+// The rows of a query that has run, each column as text.
+inline QList<QStringList> rowsOf(QSqlQuery& q) {
+    QList<QStringList> rows;
+    while (q.next()) {
+        QStringList row;
+        for (int i = 0; i < q.record().count(); ++i)
+            row << q.value(i).toString();
+        rows << row;
+    }
+    return rows;
+}
+
+// A raw connection to an installation's SQLite file, as another program (or a damaged disk) would touch it.
+class RawFile {
+public:
+    explicit RawFile(const QString& path) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name_);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~RawFile() {
+        QSqlDatabase::database(name_).close();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    RawFile(const RawFile&) = delete;
+    RawFile& operator=(const RawFile&) = delete;
+
+    QSqlQuery exec(const QString& sql) const {
+        QSqlQuery q(QSqlDatabase::database(name_));
+        q.exec(sql);
+        return q;
+    }
+    QVariant scalar(const QString& sql) const {
+        QSqlQuery q = exec(sql);
+        return q.next() ? q.value(0) : QVariant();
+    }
+    QList<QStringList> rows(const QString& sql) const {
+        QSqlQuery q = exec(sql);
+        return rowsOf(q);
+    }
+
+private:
+    const QString name_ = QUuid::createUuid().toString();
+};
+
 struct Outcome {
     int code = -1;
     QString out;
@@ -111,12 +156,7 @@ public:
                 if (server)
                     q.exec(u"SET search_path TO "_s + server->dbSchema);
                 q.exec(statement);
-                while (q.next()) {
-                    QStringList row;
-                    for (int i = 0; i < q.record().count(); ++i)
-                        row << q.value(i).toString();
-                    rows << row;
-                }
+                rows = rowsOf(q);
             }
         }
         QSqlDatabase::removeDatabase(name);

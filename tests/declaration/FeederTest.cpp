@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DirectPayment.h"
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
@@ -53,12 +54,7 @@ TEST_F(FeederTest, OnlyAFeederThatChangedSomethingLeavesTheDeclarationToSave) {
     EXPECT_TRUE(form.runFeeder(edits::boxText(133), [&] {
         auto r = openRegister(env.session, form.editor(), 133);
         auto e = r->newEntry();
-        for (const auto& [column, text] : QList<QPair<QString, QString>>{{u"per_tri"_s, u"200601"_s},
-                                                                         {u"num_for"_s, u"1662"_s},
-                                                                         {u"num_ord"_s, u"123"_s},
-                                                                         {u"fec_pago"_s, u"15/02/2006"_s},
-                                                                         {u"mto_trib"_s, u"1234.50"_s}})
-            EXPECT_TRUE(e->setValue(column, text));
+        EXPECT_TRUE(test::typeDirectPayment(*e));
         EXPECT_TRUE(e->accept());
     }));
     EXPECT_TRUE(leavingAsks());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DirectPayment.h"
 #include "annexes/AnnexEntry.h"
 #include "annexes/AnnexRegister.h"
 #include "annexes/Registers.h"
@@ -174,12 +175,7 @@ TEST_F(UndoTest, ARegisterRowAddedThenTakenBackIsGoneAndItsBoxFollows) {
         auto r = openRegister(env.session, form.editor(), 133);
         ASSERT_TRUE(r);
         auto e = r->newEntry();
-        for (const auto& [column, text] : QList<QPair<QString, QString>>{{u"per_tri"_s, u"200601"_s},
-                                                                         {u"num_for"_s, u"1662"_s},
-                                                                         {u"num_ord"_s, u"123"_s},
-                                                                         {u"fec_pago"_s, u"15/02/2006"_s},
-                                                                         {u"mto_trib"_s, u"1234.50"_s}})
-            ASSERT_TRUE(e->setValue(column, text));
+        ASSERT_TRUE(test::typeDirectPayment(*e));
         ASSERT_TRUE(e->accept());
         ASSERT_TRUE(r->leave());
     });
