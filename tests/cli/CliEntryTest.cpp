@@ -82,6 +82,19 @@ TEST(CliEntry, AChequePaymentIsStoredWhole) {
     EXPECT_EQ(zem({u"validate"_s, kDemo}).code, 0);
 }
 
+TEST(CliEntry, AStoredDeclarationMissingAnIdentificationAnswerIsNotValidated) {
+    Tool zem;
+    ASSERT_TRUE(zem.initDemo());
+    ASSERT_EQ(zem(identified({u"107=340000"_s, u"180=52428"_s})).code, 0);
+    // Another program left the declaration without the answer "personal or conjugal partnership".
+    zem.sql(u"DELETE FROM det WHERE casilla = '552'"_s);
+    const Outcome r = zem({u"validate"_s, kDemo});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(u"Indique si la declaración es personal o sociedad conyugal"_s))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+}
+
 TEST(CliEntry, AnswersOutsideTheirCodesAreRefused) {
     Tool zem;
     ASSERT_TRUE(zem.initDemo());

@@ -18,6 +18,16 @@ TEST(Cli, ComputeShowsEveryBoxAsTheWindowDoes) {
     EXPECT_TRUE(r.out.contains(u"146\t52,428\n"_s));
     EXPECT_TRUE(r.out.startsWith(u"107\t340,000\n"_s));
 
+    // The payment fields show under their boxes, as the window's payment frame holds them.
+    const Outcome cheque =
+        zem({u"compute"_s, u"--uit"_s, u"3400"_s, u"180=10"_s, u"599=C"_s, u"015=02"_s, u"012=44"_s});
+    ASSERT_EQ(cheque.code, 0) << cheque.err.toStdString();
+    for (const QString& line : {u"\n012\t44\n"_s, u"\n015\t02\n"_s, u"\n598\t10\n"_s, u"\n599\tC\n"_s})
+        EXPECT_TRUE((u'\n' + cheque.out).contains(line)) << cheque.out.toStdString();
+    const Outcome noUit = zem({u"compute"_s, u"--uit"_s, u"0"_s, u"107=1"_s});
+    EXPECT_EQ(noUit.code, 2);
+    EXPECT_EQ(noUit.err, u"La UIT debe ser un importe mayor que cero.\n"_s);
+
     // Clearing the only input empties every box that followed it.
     EXPECT_EQ(zem({u"compute"_s, u"--uit"_s, u"3400"_s, u"107=340000"_s, u"107="_s}).out, QString());
 
@@ -31,6 +41,9 @@ TEST(Cli, ComputeShowsEveryBoxAsTheWindowDoes) {
 TEST(Cli, ADeclarationFromInstallationToDeletion) {
     Tool zem;
     ASSERT_EQ(zem({u"init"_s}).code, 0);
+    // Without --demo the installation registers nobody.
+    zem.dbFile = zem.databaseFile();
+    EXPECT_EQ(zem.sql(u"SELECT count(*) FROM cont"_s), QList<QStringList>{{u"0"_s}});
     ASSERT_EQ(zem({u"user"_s, u"add"_s, u"CONTADOR"_s, u"--tipo"_s, u"0"_s}).code, 0);
     const Outcome added = zem({u"taxpayer"_s, u"add"_s, u"20100070970"_s, u"--paterno"_s, u"D'ONOFRIO"_s,
                                u"--materno"_s, u"PÉREZ"_s, u"--nombres"_s, u"ANA"_s});
@@ -162,4 +175,8 @@ TEST(Cli, MalformedCommandLinesAreRefusedByName) {
     refused({u"compute"_s, u"--uit"_s, u"3400"_s, u"1070=5"_s}, u"Argumento inválido «1070=5»"_s);
     refused({u"compute"_s, u"--uit"_s, u"3400"_s, u"=5"_s}, u"Argumento inválido «=5»"_s);
     refused({u"show"_s, u"10406958278"_s, u"20100070970"_s}, u"Uso: zem0482 show"_s);
+    refused({u"taxpayer"_s, u"alta"_s, u"10406958278"_s, u"--paterno"_s, u"A"_s, u"--materno"_s, u"B"_s,
+             u"--nombres"_s, u"C"_s},
+            u"Uso: zem0482 taxpayer add"_s);
+    refused({u"user"_s, u"add"_s, u"PEPE"_s}, u"Uso: zem0482 user add NOMBRE --tipo T"_s);
 }
