@@ -11,8 +11,6 @@ namespace zem::cli {
 
 using namespace Qt::StringLiterals;
 
-namespace {}  // namespace
-
 int cmdInit(const QStringList& words) {
     static const Command command{
         u"zem0482 init [--demo] [--server]"_s,

@@ -56,8 +56,10 @@ TaxpayerPage::TaxpayerPage(Session& session, QWidget* parent) : QWidget(parent),
     apellidoM_ = new QLineEdit(this);
     nombres_ = new QLineEdit(this);
     nombre_ = new QLineEdit(this);
+    nombre_->setObjectName(u"txtNombre"_s);
     nombre_->setPlaceholderText(u"Se arma con los apellidos y nombres si se deja vacío"_s);
     tipoIngreso_ = new QSpinBox(this);
+    tipoIngreso_->setObjectName(u"spnTipoIngreso"_s);
     tipoIngreso_->setRange(1, 9);
     tipoIngreso_->setValue(2);
     tipoIngreso_->setToolTip(u"2: rentas de personas naturales (formulario 0482)"_s);
@@ -74,6 +76,7 @@ TaxpayerPage::TaxpayerPage(Session& session, QWidget* parent) : QWidget(parent),
     form->addRow(u"&Usuario:"_s, usuario_);
 
     auto* fresh = new QPushButton(u"&Nuevo"_s, this);
+    fresh->setObjectName(u"cmdNuevoContribuyente"_s);
     auto* save = new QPushButton(u"&Grabar"_s, this);
     save->setObjectName(u"cmdGrabarContribuyente"_s);
     connect(fresh, &QPushButton::clicked, this, &TaxpayerPage::clearForm);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 
 #include "LauncherWindow.h"
@@ -116,6 +117,7 @@ TEST(Launcher, AUserOfKindOneSeesAndSendsOnlyTheOwnTaxpayers) {
     auto* usuario = l.find<QComboBox>(u"cboUsuario"_s);
     EXPECT_EQ(usuario->count(), 1);
     EXPECT_EQ(usuario->currentText(), u"CONTADOR"_s);
+    EXPECT_FALSE(usuario->isEnabled());
 
     // The batch tool's road refuses another user's declaration as well.
     EXPECT_FALSE(sendByRuc(env.session, u"20100070970"_s));
@@ -125,22 +127,61 @@ TEST(Launcher, AUserOfKindOneSeesAndSendsOnlyTheOwnTaxpayers) {
 TEST(Launcher, ANewUserStartsFromNuevoAndIsConfirmed) {
     TestEnv env;
     Db& db = env.db();
-    addUser(db, u"ANA"_s, u"1"_s);
+    addUser(db, u"ANA"_s, u"0"_s);
     Launcher l(env);
     auto* name = l.find<QLineEdit>(u"txtUsuario"_s);
+    auto* kind = l.find<QComboBox>(u"cboTipo"_s);
     l.find<QTableView>(u"grdUsuarios"_s)->selectRow(0);
     EXPECT_EQ(name->text(), u"ANA"_s);
+    EXPECT_EQ(kind->currentData().toString(), u"0"_s);
     EXPECT_TRUE(name->isReadOnly());  // the chosen user's name is not overwritten
 
+    // A new user starts from the narrower kind, whatever the user shown before had.
     l.find<QPushButton>(u"cmdNuevoUsuario"_s)->click();
     EXPECT_TRUE(name->text().isEmpty());
     EXPECT_FALSE(name->isReadOnly());
+    EXPECT_EQ(kind->currentData().toString(), u"1"_s);
     name->setText(u"LUIS"_s);
     l.find<QPushButton>(u"cmdGrabarUsuario"_s)->click();
     EXPECT_EQ(env.sink.texts(), QStringList{u"El usuario LUIS fue grabado."_s});
     EXPECT_EQ(env.sink.messages()[0].icon, MsgIcon::Information);
     EXPECT_EQ(count(db, u"SELECT count(*) FROM claves"_s), 2);
-    EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"1"_s);
+    EXPECT_EQ(db.scalar(u"SELECT tipo FROM claves WHERE usuario = 'ANA'"_s).toString(), u"0"_s);
+}
+
+TEST(Launcher, ATaxpayerChosenFromTheListIsSavedAsItWasAndEverySaveReachesTheOtherLists) {
+    TestEnv env;  // the session's user is CONTADOR
+    Db& db = env.db();
+    addUser(db, u"CONTADOR"_s, u"0"_s);
+    addUser(db, u"ANA"_s, u"1"_s);
+    addTaxpayer(
+        db, {.ruc = u"10406958278"_s, .nombre = u"PEREZ GOMEZ ANA"_s, .tipoIngreso = 3, .usuario = u"ANA"_s});
+    addPrepared(db, u"10406958278"_s);
+    Launcher l(env);
+    auto* usuario = l.find<QComboBox>(u"cboUsuario"_s);
+    auto* kind = l.find<QSpinBox>(u"spnTipoIngreso"_s);
+    EXPECT_TRUE(usuario->isEnabled());  // a user of kind "0" registers taxpayers for any user
+
+    // Chosen, renamed and saved: the kind of income and the user stay the taxpayer's own.
+    l.find<QTableView>(u"grdContribuyentes"_s)->selectRow(0);
+    EXPECT_EQ(kind->value(), 3);
+    EXPECT_EQ(usuario->currentText(), u"ANA"_s);
+    l.find<QLineEdit>(u"txtNombre"_s)->setText(u"PEREZ GOMEZ ANA MARIA"_s);
+    l.find<QPushButton>(u"cmdGrabarContribuyente"_s)->click();
+    EXPECT_EQ(db.scalar(u"SELECT tipo_ingreso || usuario FROM cont"_s).toString(), u"3ANA"_s);
+    // The declaration list shows the new name at once.
+    const QAbstractItemModel* prepared = l.find<QTableView>(u"grdPreparadas"_s)->model();
+    EXPECT_EQ(prepared->index(0, 1).data().toString(), u"PEREZ GOMEZ ANA MARIA"_s);
+
+    // "Nuevo" starts from this module's kind of income and the session's user.
+    l.find<QPushButton>(u"cmdNuevoContribuyente"_s)->click();
+    EXPECT_EQ(kind->value(), 2);
+    EXPECT_EQ(usuario->currentText(), u"CONTADOR"_s);
+
+    // A user registered on the other page can be chosen at once.
+    l.find<QLineEdit>(u"txtUsuario"_s)->setText(u"LUIS"_s);
+    l.find<QPushButton>(u"cmdGrabarUsuario"_s)->click();
+    EXPECT_GE(usuario->findText(u"LUIS"_s), 0);
 }
 
 TEST(Launcher, OnlyAUserOfKindZeroActsOnOtherUsersTaxpayers) {
