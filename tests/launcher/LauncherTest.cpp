@@ -94,6 +94,19 @@ TEST(Launcher, SendsTheSelectedDeclarationOnlyAfterNamingIt) {
               u"La declaración del RUC 20100070970 - CONTRIBUYENTE 970 fue enviada con el correlativo 1."_s);
     EXPECT_EQ(env.sink.messages()[1].title, QString::fromUtf16(kSendTitle));
     EXPECT_EQ(l.selectedRow(u"grdPreparadas"_s), 2);
+
+    // The module deletes the chosen declaration: back at the front the list has lost it, and the button is
+    // off.
+    auto* prepared = l.find<QTableView>(u"grdPreparadas"_s);
+    db.execute(u"DELETE FROM cab WHERE doc_id_d = '20100070970'"_s);
+    l.activate();
+    EXPECT_EQ(prepared->model()->rowCount(), 2);
+    EXPECT_FALSE(send->isEnabled());
+    // A choice taken back turns it off as well.
+    prepared->selectRow(0);
+    EXPECT_TRUE(send->isEnabled());
+    prepared->clearSelection();
+    EXPECT_FALSE(send->isEnabled());
 }
 
 TEST(Launcher, AUserOfKindOneSeesAndSendsOnlyTheOwnTaxpayers) {
