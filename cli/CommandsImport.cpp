@@ -1,8 +1,8 @@
 // import: the authority's personalised package into a taxpayer's declaration, as the import window does it.
+#include "AnnexCommon.h"
 #include "Arguments.h"
 #include "CliSession.h"
 #include "Commands.h"
-#include "DeclarationOpening.h"
 #include "declaration/FormSession.h"
 #include "import/ImportClosing.h"
 #include "import/PackageImport.h"
@@ -27,25 +27,23 @@ int cmdImport(const QStringList& words) {
         return *done;
     CliSession cli;
     const QString ruc = a.positional.value(0).trimmed();
-    if (!cli.open() || !taxpayerVisible(cli, ruc))
-        return kRefused;
-    FormSession form(cli.session);
-    DeclarationKey key;
-    key.ruc = ruc;
-    if (!openDeclaration(cli, form, key, true))
+    const std::unique_ptr<FormSession> form = openTaxpayer(cli, ruc, true);
+    if (!form)
         return kRefused;
 
+    DeclarationKey key;
+    key.ruc = ruc;
     PackageImport import(cli.session, key);
     if (import.importar(a.positional.value(1)) != PackageImport::Outcome::Imported) {
         cli.sink.flushToStderr();
         return kRefused;
     }
-    applyImportTotals(cli.session.db(), form.rules(), form.editor(), import.totals());
-    const bool saved = form.save();
+    applyImportTotals(cli.session.db(), form->rules(), form->editor(), import.totals());
+    const bool saved = form->save();
     cli.sink.flushToStderr();
     if (!saved)
         return kRefused;
-    const bool inconsistent = form.validation().inconsistent();
+    const bool inconsistent = form->validation().inconsistent();
     const int shown = cmdShow({ruc});
     if (shown != kOk)
         return shown;
