@@ -146,15 +146,23 @@ TEST_F(ValidationTest, LimitsOfTheDeductionsAndCreditsFallOnTheirEdges) {
               QStringList{u"El valor ingresado en la casilla 522(ITF) no puede ser mayor a la Renta "
                           "Neta Global (Casilla 113) : 16,200"_s +
                           income});
+    // Fifth-category income equal to its deduction is not beyond it: 113 = 40,000 is still the limit.
+    d.setText(111, u"23800"_s);
+    d.setText(522, u"40001"_s);
+    EXPECT_EQ(findings(),
+              QStringList{u"El valor ingresado en la casilla 522(ITF) no puede ser mayor a la Renta "
+                          "Neta Global (Casilla 113) : 40,000"_s +
+                          income});
     d.setText(111, u"30000"_s);
+    d.setText(106, u"1000"_s);  // 506 = 900
     d.setText(522, u"50000"_s);
     EXPECT_EQ(
         findings(),
         QStringList{u"El valor ingresado en la casilla 522(ITF) no puede ser mayor a la Renta Neta Global de "
-                    "Fte. Peruana excluyendo la Rta. de 5ta. Categoría : 40,000"_s +
+                    "Fte. Peruana excluyendo la Rta. de 5ta. Categoría : 40,900"_s +
                     income});
-    d.setText(111, {});
-    d.setText(522, {});
+    for (int box : {111, 106, 522})
+        d.setText(box, {});
 
     // The Amazonía deduction up to 20 % and the donations up to 10 % of 528; a fractional limit is stated
     // with its decimals, not rounded up to an amount that fails too.
@@ -186,6 +194,12 @@ TEST_F(ValidationTest, LimitsOfTheDeductionsAndCreditsFallOnTheirEdges) {
         findings(),
         QStringList{u"El valor de la casilla 122 no puede ser mayor a S/.65 ( casilla ubicada en el rubro "
                     "Determinación de la deuda ) "_s});
+    // Without foreign income there is no credit for its tax.
+    d.setText(116, {});
+    EXPECT_EQ(findings(),
+              QStringList{u"Si ha ingresado crédito por fuente extranjera debe ingresar un valor en "
+                          "la casilla 116 ( casilla ubicada en el rubro Determinación de la deuda ) "_s});
+    d.setText(122, {});
 }
 
 TEST_F(ValidationTest, RegistersAndSectionsNeedTheirData) {
