@@ -225,13 +225,15 @@ TEST_F(StoreTest, RefusedOrInconsistentSaves) {
     ASSERT_TRUE(store.open(key()));
     EXPECT_EQ(model.paymentType(), u"E"_s);
 
-    // An inconsistent declaration cannot be sent.
+    // An inconsistent declaration cannot be sent, nor one whose state was never written.
+    EXPECT_FALSE(sendDeclaration(env.session, key(), nullptr));
+    env.db().execute(u"UPDATE cab SET estado = NULL"_s);
     EXPECT_FALSE(sendDeclaration(env.session, key(), nullptr));
     EXPECT_TRUE(rows(u"SELECT * FROM hcab"_s).isEmpty());
     DeclarationKey missing = key();
     missing.ruc = u"20999999999"_s;
     EXPECT_FALSE(sendDeclaration(env.session, missing, nullptr));
-    EXPECT_EQ(env.sink.messages().size(), 3);
+    EXPECT_EQ(env.sink.messages().size(), 4);
 }
 
 TEST_F(StoreTest, FailedStatementLeavesThePreviousDeclaration) {
@@ -288,6 +290,13 @@ TEST_F(StoreTest, SendRegisterOrderNumberAndDelete) {
         u"El número de orden y el dígito verificador fueron grabados satisfactoriamente."_s));
     ASSERT_TRUE(store.open(key(true, u"1"_s)));
     EXPECT_EQ(model.orderNumber(), u"00012345"_s);
+
+    // A sending without its sequence is no choice at all: refused, nothing deleted.
+    const QStringList sentRows = rows(u"SELECT * FROM hdet"_s);
+    env.sink.clear();
+    EXPECT_FALSE(deleteDeclaration(env.session, key(true, u" "_s)));
+    EXPECT_EQ(env.sink.texts(), QStringList{u"No ha seleccionado ninguna declaración."_s});
+    EXPECT_EQ(rows(u"SELECT * FROM hdet"_s), sentRows);
 
     // Deleting one sending leaves the other and the declaration in preparation.
     const QStringList other = rows(u"SELECT * FROM hdet WHERE correl = '2'"_s);
