@@ -154,6 +154,12 @@ TEST_F(StoreTest, SaveAndOpenGiveBackTheDeclaration) {
     const QStringList first = everything();
     ASSERT_TRUE(store.GrabarForm(checks));
     EXPECT_EQ(everything(), first);
+    // A declaration that replaces another says so in its header too.
+    model.setOption(OptionGroup::OptRectifica, u"1"_s);
+    ASSERT_TRUE(store.GrabarForm(checks));
+    EXPECT_EQ(rows(u"SELECT rectifica FROM cab"_s), QStringList{u"1"_s});
+    model.setOption(OptionGroup::OptRectifica, u"0"_s);
+    ASSERT_TRUE(store.GrabarForm(checks));
 
     // Opening empties the working tables and refills them; the model comes back with the load flag lowered.
     const QStringList working = workingRows();
