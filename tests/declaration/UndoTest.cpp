@@ -203,5 +203,30 @@ TEST_F(UndoTest, PaymentKeystrokesAreOneEdit) {
     EXPECT_TRUE(d.paymentAmount().isEmpty() && d.paymentType().isEmpty());
 }
 
+TEST_F(UndoTest, NestedScopesAreOneEditThatTakesBackEveryRowFromTheStart) {
+    const QString payments = u"TMP_F0480PAGOS"_s;
+    const auto addRow = [&] { env.db().execute(u"INSERT INTO TMP_F0480PAGOS (casilla) VALUES ('133')"_s); };
+    {
+        const EditRecorder::Scope outer(form.edits(), edits::boxText(107), {payments});
+        d.setText(107, u"1000"_s);
+        addRow();
+        {
+            // The inner scope names the same table: its rows as the outer scope found them are kept.
+            const EditRecorder::Scope inner(form.edits(), edits::boxText(108), {payments});
+            d.setText(108, u"500"_s);
+            addRow();
+        }
+        EXPECT_EQ(stack.count(), 0);  // nothing is announced before the outer scope closes
+    }
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), u"casilla 107"_s);
+    stack.undo();
+    EXPECT_EQ(rows(payments), 0);
+    EXPECT_TRUE(d.text(107).isEmpty() && d.text(108).isEmpty());
+    stack.redo();
+    EXPECT_EQ(rows(payments), 2);
+    EXPECT_EQ(d.text(108), u"500"_s);
+}
+
 }  // namespace
 }  // namespace zem
