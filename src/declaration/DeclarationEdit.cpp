@@ -69,10 +69,11 @@ void EditRecorder::end() {
             readable << before.table;
     }
     QList<TableRows> now = db_ ? snapshot(readable) : QList<TableRows>();
+    qsizetype at = 0;  // the tables read now come in the order of the readable ones before
     for (const TableRows& before : std::as_const(tablesBefore_)) {
         if (before.columns.isEmpty())
             continue;
-        TableRows& after = now[readable.indexOf(before.table)];
+        TableRows& after = now[at++];
         if (!after.columns.isEmpty() && !sameRows(after, before))
             edit->tables.append({before, std::move(after)});
     }
